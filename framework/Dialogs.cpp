@@ -1,0 +1,35 @@
+#include "framework/Dialogs.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "framework/QtSupport.h"
+
+namespace {
+std::function<void(const std::string&)>& MsgBoxHook() {
+  static std::function<void(const std::string&)> hook;
+  return hook;
+}
+std::function<void(const std::string&)>& ShowURLHook() {
+  static std::function<void(const std::string&)> hook;
+  return hook;
+}
+}  // namespace
+
+void MsgBox(const std::string& text) {
+  if (MsgBoxHook()) return MsgBoxHook()(text);
+  QMessageBox box;
+  box.setText(DisplayText(text));
+  box.exec();
+}
+
+void ShowURL(const std::string& address) {
+  if (ShowURLHook()) return ShowURLHook()(address);
+  QDesktopServices::openUrl(QUrl(ToQ(address)));
+}
+
+namespace DialogHooks {
+void OnMsgBox(std::function<void(const std::string&)> hook) { MsgBoxHook() = std::move(hook); }
+void OnShowURL(std::function<void(const std::string&)> hook) { ShowURLHook() = std::move(hook); }
+}  // namespace DialogHooks

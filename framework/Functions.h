@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "framework/Types.h"
+
+// A tick is 1/60 of a second since an arbitrary moment; the count varies between runs
+// and is never negative.
+Int32 Ticks();
+
+// The nearest whole number; halves go away from zero. NaN and infinities pass unchanged.
+double Round(double value);
+
+// Double to Int32 for every Double: the fraction is dropped (towards zero), NaN gives 0 and
+// values beyond the Int32 range saturate at its ends.
+Int32 ToInt32(double value);
+
+// The decimal digits of an Int32, with a leading "-" when negative.
+std::string Str(Int32 value);
+
+// The shortest text that Val reads back to exactly this Double: 6.5 -> "6.5", 1.0 -> "1",
+// 12345678.0 -> "12345678". Everyday magnitudes are written without an exponent; NaN and
+// infinities, which Val never yields, are written "NA" so that they never reach a user as
+// "nan" or "inf".
+std::string Str(double value);
+
+// The leading decimal number of the text (after any blanks): an optional sign, digits with
+// an optional decimal point, an optional exponent. 0 when the text starts with no number;
+// never NaN or infinity (a number too large for a Double saturates).
+double Val(const std::string& text);
+
+// The one-character text of a character code (UTF-8 for codes above 127).
+std::string Chr(Int32 code);
+
+double Sin(double radians);
+double Cos(double radians);
+// The angle of the point (x, y) in radians, in (-pi, pi]; 0 for the origin.
+double ATan2(double y, double x);

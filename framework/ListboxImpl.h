@@ -1,0 +1,36 @@
+#pragma once
+// Framework-internal: the Qt side of a Listbox.
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyledItemDelegate>
+#include <QTableWidget>
+
+#include "framework/Listbox.h"
+
+// Creates the cell editors and sees every key typed into them before the table does.
+class ListboxDelegate : public QStyledItemDelegate {
+ public:
+  explicit ListboxDelegate(Listbox& list) : list_(list) {}
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override;
+  void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
+  // Commits the open editor's text and closes it.
+  void Finish(QWidget* editor);
+
+ protected:
+  bool eventFilter(QObject* object, QEvent* event) override;
+
+ private:
+  Listbox& list_;
+};
+
+struct Listbox::Impl {
+  QTableWidget* table = nullptr;
+  ListboxDelegate* delegate = nullptr;
+  QPointer<QLineEdit> editor;
+  int editRow = -1;
+  int editColumn = -1;
+};

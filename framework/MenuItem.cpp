@@ -1,0 +1,94 @@
+#include "framework/MenuItem.h"
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+#include "framework/Application.h"
+#include "framework/QtSupport.h"
+#include "framework/Runtime.h"
+
+MenuItem::MenuItem() : action_(new QAction) {
+  QObject::connect(action_, &QAction::triggered, [this] { Runtime::Dispatch([this] { Choose(); }); });
+  SyncAction();
+}
+
+MenuItem::~MenuItem() {
+  delete menu_;
+  delete action_;
+}
+
+void MenuItem::Text(const std::string& text) {
+  text_ = text;
+  action_->setText(ToQ(text));
+  action_->setSeparator(IsSeparator());
+  if (menu_) menu_->setTitle(ToQ(text));
+}
+
+void MenuItem::KeyboardShortcut(const std::string& shortcut) {
+  shortcut_ = shortcut;
+  QString keys = ToQ(shortcut);
+  keys.replace(QLatin1String("Cmd"), QLatin1String("Ctrl"));
+  action_->setShortcut(QKeySequence(keys));
+  action_->setShortcutContext(Qt::ApplicationShortcut);
+}
+
+void MenuItem::AutoEnable(bool v) {
+  autoEnable_ = v;
+  SyncAction();
+}
+
+void MenuItem::Enabled(bool v) {
+  enabled_ = v;
+  SyncAction();
+}
+
+void MenuItem::SyncAction() {
+  action_->setEnabled(autoEnable_ || enabled_);
+  if (menu_) menu_->menuAction()->setEnabled(true);
+}
+
+void MenuItem::Append(std::shared_ptr<MenuItem> item) {
+  if (!item) return;
+  item->parent_ = this;
+  children_.push_back(item);
+  if (QMenu* m = Menu()) m->addAction(item->menu_ ? item->menu_->menuAction() : item->action_);
+}
+
+QMenu* MenuItem::Menu() {
+  if (!menu_) {
+    menu_ = new QMenu(ToQ(text_));
+    for (const auto& child : children_) menu_->addAction(child->action_);
+    // Items are brought up to date just before their menu opens.
+    QObject::connect(menu_, &QMenu::aboutToShow, [] { Runtime::Dispatch([] { EnableMenuItems(); }); });
+  }
+  return menu_;
+}
+
+std::shared_ptr<MenuItem> MenuItem::Child(const std::string& name) const {
+  for (const auto& c : children_) {
+    if (c->name_ == name) return c;
+  }
+  return nullptr;
+}
+
+std::shared_ptr<MenuItem> MenuItem::_Lookup(const std::string& name) {
+  if (name_ == name) return shared_from_this();
+  for (const auto& c : children_) {
+    if (auto found = c->_Lookup(name)) return found;
+  }
+  return nullptr;
+}
+
+void MenuItem::Choose() {
+  if (!(autoEnable_ || enabled_) || IsSeparator()) return;
+  Perform();
+}
+
+void MenuItem::Perform() {
+  if (Application* app = Application::Instance()) app->HandleMenuCommand(name_);
+}
+
+void QuitMenuItem::Perform() {
+  if (Application* app = Application::Instance()) app->Quit();
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+// A menu item, or a menu when items are appended to it. Text "-" makes a separator.
+// KeyboardShortcut names the command key and a key, as "Cmd+Q"; the command key is Ctrl
+// on this platform. An item with AutoEnable False is enabled only by code; a disabled
+// item's shortcut does nothing.
+class MenuItem : public std::enable_shared_from_this<MenuItem> {
+ public:
+  MenuItem();
+  virtual ~MenuItem();
+  MenuItem(const MenuItem&) = delete;
+  MenuItem& operator=(const MenuItem&) = delete;
+
+  const std::string& Name() const { return name_; }
+  void Name(const std::string& name) { name_ = name; }
+  const std::string& Text() const { return text_; }
+  void Text(const std::string& text);
+  const std::string& KeyboardShortcut() const { return shortcut_; }
+  void KeyboardShortcut(const std::string& shortcut);
+  bool AutoEnable() const { return autoEnable_; }
+  void AutoEnable(bool v);
+  bool Enabled() const { return enabled_; }
+  void Enabled(bool v);
+
+  void Append(std::shared_ptr<MenuItem> item);
+  const std::vector<std::shared_ptr<MenuItem>>& Children() const { return children_; }
+  // The direct child of that name, or null.
+  std::shared_ptr<MenuItem> Child(const std::string& name) const;
+  // The item of that name anywhere below this one (this one included), or null.
+  std::shared_ptr<MenuItem> _Lookup(const std::string& name);
+  MenuItem* Parent() const { return parent_; }
+
+  // Carries the item out as a choice in the menu would (nothing when it is disabled).
+  void Choose();
+
+  bool IsSeparator() const { return text_ == "-"; }
+  // Framework use.
+  QAction* Action() const { return action_; }
+  QMenu* Menu();
+
+ protected:
+  // What choosing the item does: by default the application's handler bound to the name.
+  virtual void Perform();
+
+ private:
+  void SyncAction();
+  std::string name_, text_, shortcut_;
+  bool autoEnable_ = false;
+  bool enabled_ = false;
+  std::vector<std::shared_ptr<MenuItem>> children_;
+  MenuItem* parent_ = nullptr;
+  QAction* action_ = nullptr;
+  QMenu* menu_ = nullptr;
+};
+
+// Choosing it ends the event loop.
+class QuitMenuItem : public MenuItem {
+ protected:
+  void Perform() override;
+};
+
+// The About item. Shown where it is appended.
+class AppMenuItem : public MenuItem {};

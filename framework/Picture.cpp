@@ -1,0 +1,48 @@
+#include "framework/Picture.h"
+
+#include <algorithm>
+
+#include "framework/QtSupport.h"
+
+Picture::Picture(Int32 width, Int32 height, Int32 depth)
+    : impl_(std::make_unique<Impl>()), depth_(depth), graphics_(*this) {
+  impl_->image = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
+  impl_->image.fill(Qt::white);
+}
+
+Picture::~Picture() = default;
+
+Int32 Picture::Width() const { return impl_->image.width(); }
+Int32 Picture::Height() const { return impl_->image.height(); }
+Int32 Picture::Depth() const { return depth_; }
+Int32 Picture::Transparent() const { return transparent_; }
+void Picture::Transparent(Int32 value) { transparent_ = value; }
+
+Color Picture::Pixel(Int32 x, Int32 y) const {
+  const QImage& img = impl_->image;
+  if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return Color{255, 255, 255};
+  const QRgb p = img.pixel(x, y);
+  return Color{static_cast<std::uint8_t>(qRed(p)), static_cast<std::uint8_t>(qGreen(p)),
+               static_cast<std::uint8_t>(qBlue(p))};
+}
+
+PicturePtr NewPicture(Int32 width, Int32 height, Int32 depth) {
+  return std::make_shared<Picture>(width, height, depth);
+}
+
+const QImage& ShownImage(const Picture& picture) {
+  Picture::Impl& d = picture.impl();
+  if (picture.Transparent() != 1) return d.image;
+  if (d.shownVersion != picture.Version() || d.shownTransparent != 1) {
+    d.shown = d.image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < d.shown.height(); ++y) {
+      auto* line = reinterpret_cast<QRgb*>(d.shown.scanLine(y));
+      for (int x = 0; x < d.shown.width(); ++x) {
+        if ((line[x] & 0x00FFFFFFu) == 0x00FFFFFFu) line[x] = 0;
+      }
+    }
+    d.shownVersion = picture.Version();
+    d.shownTransparent = 1;
+  }
+  return d.shown;
+}

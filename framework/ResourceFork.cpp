@@ -1,0 +1,33 @@
+#include "framework/ResourceFork.h"
+
+#include <QFile>
+#include <QImage>
+
+#include "framework/QtSupport.h"
+
+namespace {
+Int32& Reads() {
+  static Int32 reads = 0;
+  return reads;
+}
+}  // namespace
+
+// Picture resource N is the embedded file ":/pictures/N.png".
+PicturePtr ResourceFork::GetPicture(Int32 number) const {
+  ++Reads();
+  const QString path = QStringLiteral(":/pictures/%1.png").arg(number);
+  if (!QFile::exists(path)) return nullptr;
+  QImage image(path);
+  if (image.isNull()) return nullptr;
+  auto picture = NewPicture(image.width(), image.height(), 32);
+  picture->impl().image = image.convertToFormat(QImage::Format_RGB32);
+  picture->Touch();
+  return picture;
+}
+
+Int32 ResourceFork::ReadCount() { return Reads(); }
+
+ResourceFork& ApplicationResourceFork() {
+  static ResourceFork fork;
+  return fork;
+}

@@ -1,0 +1,77 @@
+#include "framework/Runtime.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <typeinfo>
+
+#include "framework/Application.h"
+#include "framework/Dialogs.h"
+#include "framework/Exceptions.h"
+#include "framework/Window.h"
+
+namespace runtime_detail {
+bool& LoopRunning() {
+  static bool running = false;
+  return running;
+}
+
+// The program ends when, once an event has been handled, no window is left open: otherwise
+// the process would stay alive with no window and no way to quit it.
+void ScheduleLastWindowCheck() {
+  if (!LoopRunning()) return;
+  QTimer::singleShot(0, QCoreApplication::instance(), [] {
+    if (LoopRunning() && OpenWindows().empty() && Application::Instance())
+      Application::Instance()->Quit();
+  });
+}
+}  // namespace runtime_detail
+
+namespace {
+std::function<void(const std::string&, const std::string&)>& Reporter() {
+  static std::function<void(const std::string&, const std::string&)> reporter;
+  return reporter;
+}
+
+void Report(const std::string& className, const std::string& message) {
+  if (Reporter()) {
+    Reporter()(className, message);
+  } else {
+    MsgBox("An exception of class " + className +
+           " was not handled. The application must shut down.\r\r" + message);
+  }
+  if (Application::Instance()) Application::Instance()->Quit();
+}
+}  // namespace
+
+namespace Runtime {
+void Init(int& argc, char** argv) {
+  if (QCoreApplication::instance()) return;
+  static QApplication* app = new QApplication(argc, argv);
+  app->setQuitOnLastWindowClosed(false);
+}
+
+void Dispatch(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const RuntimeException& e) {
+    Report(e.ClassName(), e.what());
+  } catch (const std::exception& e) {
+    Report(typeid(e).name(), e.what());
+  } catch (...) {
+    Report("unknown", "");
+  }
+}
+
+void OnUnhandledException(std::function<void(const std::string&, const std::string&)> reporter) {
+  Reporter() = std::move(reporter);
+}
+
+void ProcessEvents() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
+}
+}  // namespace Runtime

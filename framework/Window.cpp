@@ -1,0 +1,316 @@
+#include "framework/Window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QWindow>
+
+#include <algorithm>
+
+#include "framework/Application.h"
+#include "framework/Canvas.h"
+#include "framework/EditField.h"
+#include "framework/Line.h"
+#include "framework/Listbox.h"
+#include "framework/PopupMenu.h"
+#include "framework/PushButton.h"
+#include "framework/QtSupport.h"
+#include "framework/RadioButton.h"
+#include "framework/Rectangle.h"
+#include "framework/Runtime.h"
+#include "framework/SpriteSurface.h"
+#include "framework/StaticText.h"
+#include "framework/Timer.h"
+
+namespace shared_window_detail {
+void Release(Window& window);
+}
+namespace runtime_detail {
+void ScheduleLastWindowCheck();
+}
+
+namespace {
+std::vector<Window*>& Stack() {
+  static std::vector<Window*> stack;
+  return stack;
+}
+
+void BringToFront(Window* w) {
+  auto& s = Stack();
+  s.erase(std::remove(s.begin(), s.end(), w), s.end());
+  s.push_back(w);
+}
+
+Window* FrontDocumentWindow(const Window* except) {
+  const auto& s = Stack();
+  for (auto it = s.rbegin(); it != s.rend(); ++it) {
+    if (*it != except && (*it)->Layout().frame == 0) return *it;
+  }
+  return nullptr;
+}
+
+class ContentWidget : public QWidget {
+ public:
+  explicit ContentWidget(Window& w) : window_(w) { setFocusPolicy(Qt::StrongFocus); }
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint p = e->position().toPoint();
+    Runtime::Dispatch([&] { window_.DeliverMouseDown(p.x(), p.y()); });
+  }
+  void mouseMoveEvent(QMouseEvent* e) override {
+    if (!(e->buttons() & Qt::LeftButton)) return;
+    const QPoint p = e->position().toPoint();
+    Runtime::Dispatch([&] { window_.DeliverMouseDrag(p.x(), p.y()); });
+  }
+  void mouseReleaseEvent(QMouseEvent* e) override {
+    if (e->button() != Qt::LeftButton) return;
+    const QPoint p = e->position().toPoint();
+    Runtime::Dispatch([&] { window_.DeliverMouseUp(p.x(), p.y()); });
+  }
+
+ private:
+  Window& window_;
+};
+
+class FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(Window& w) : window_(w) {}
+
+ protected:
+  void closeEvent(QCloseEvent* e) override {
+    e->ignore();
+    if (!window_.IsClosed()) Runtime::Dispatch([this] { window_.Close(); });
+  }
+  bool event(QEvent* e) override {
+    if (e->type() == QEvent::WindowActivate && !window_.IsClosed()) {
+      BringToFront(&window_);
+      Runtime::Dispatch([this] { window_.Event_Activate(); });
+    }
+    return QWidget::event(e);
+  }
+  void keyPressEvent(QKeyEvent* e) override {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+      bool pressed = false;
+      Runtime::Dispatch([&] { pressed = window_.PressDefaultButton(); });
+      if (pressed) return;
+    }
+    QWidget::keyPressEvent(e);
+  }
+
+ private:
+  Window& window_;
+};
+}  // namespace
+
+Window::Window(const WindowLayout& layout) : layout_(layout) {}
+
+Window::~Window() {
+  auto& s = Stack();
+  s.erase(std::remove(s.begin(), s.end(), this), s.end());
+  controls_.clear();
+  delete frame_;
+}
+
+void Window::Build() {
+  if (built_) return;
+  built_ = true;
+
+  frame_ = new FrameWidget(*this);
+  frame_->setWindowTitle(ToQ(layout_.title));
+  Qt::WindowFlags flags = Qt::Window;
+  if (layout_.frame == 2) flags = Qt::Dialog;
+  if (layout_.frame == 3) flags = Qt::Tool;
+  flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
+  if (layout_.closeBox) flags |= Qt::WindowCloseButtonHint;
+  if (layout_.resizable && layout_.frame != 2) flags |= Qt::WindowMinMaxButtonsHint;
+  frame_->setWindowFlags(flags);
+  if (layout_.frame == 2) frame_->setWindowModality(Qt::ApplicationModal);
+
+  auto* box = new QVBoxLayout(frame_);
+  box->setContentsMargins(0, 0, 0, 0);
+  box->setSpacing(0);
+  Application* app = Application::Instance();
+  if (layout_.menuBarVisible && app && app->MenuBar()) {
+    box->setMenuBar(app->MenuBar()->MakeBarWidget());
+  }
+  content_ = new ContentWidget(*this);
+  if (layout_.resizable) {
+    content_->setMinimumSize(std::max(layout_.minWidth, 1), std::max(layout_.minHeight, 1));
+    content_->setMaximumSize(layout_.maxWidth, layout_.maxHeight);
+    content_->resize(layout_.width, layout_.height);
+  } else {
+    content_->setFixedSize(layout_.width, layout_.height);
+  }
+  if (layout_.hasBackColor) {
+    QPalette pal = content_->palette();
+    pal.setColor(QPalette::Window, ToQ(layout_.backColor));
+    content_->setPalette(pal);
+    content_->setAutoFillBackground(true);
+  }
+  box->addWidget(content_);
+  frame_->resize(frame_->sizeHint().expandedTo(QSize(layout_.width, layout_.height)));
+
+  for (const ControlSpec& spec : layout_.controls) {
+    std::unique_ptr<Control> c = MakeControl(spec);
+    c->AttachToWindow(*this);
+    if (auto* rc = dynamic_cast<RectControl*>(c.get()); rc && rc->Widget()->focusPolicy() != Qt::NoFocus) {
+      if (!controls_.empty()) {
+        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
+          auto* prev = dynamic_cast<RectControl*>(it->get());
+          if (prev && prev->Widget()->focusPolicy() != Qt::NoFocus) {
+            QWidget::setTabOrder(prev->Widget(), rc->Widget());
+            break;
+          }
+        }
+      }
+    }
+    BindControl(*c);
+    controls_.push_back(std::move(c));
+  }
+
+  BringToFront(this);
+  Place();
+  if (layout_.visible) {
+    frame_->show();
+    frame_->raise();
+    frame_->activateWindow();
+  }
+  for (auto& c : controls_) {
+    if (c->onOpen) c->onOpen();
+  }
+  Event_Open();
+}
+
+void Window::Place() {
+  Window* parent = FrontDocumentWindow(this);
+  if (layout_.frame == 3 && parent && parent->frame_) {
+    frame_->winId();
+    parent->frame_->winId();
+    frame_->windowHandle()->setTransientParent(parent->frame_->windowHandle());
+  }
+  QScreen* screen = QGuiApplication::primaryScreen();
+  QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  if (layout_.placement == 3 && parent && parent->frame_->screen()) {
+    area = parent->frame_->screen()->availableGeometry();
+  } else if (layout_.placement != 2 && parent) {
+    // The default place of a window: centred over the frontmost document window.
+    area = parent->frame_->frameGeometry();
+  }
+  QRect frameRect = frame_->frameGeometry();
+  frameRect.moveCenter(area.center());
+  frame_->move(std::max(frameRect.left(), 0), std::max(frameRect.top(), 0));
+}
+
+void Window::Show() {
+  if (closed_ || !frame_) return;
+  BringToFront(this);
+  frame_->show();
+  frame_->raise();
+  frame_->activateWindow();
+}
+
+void Window::Close() {
+  if (closed_ || !frame_) return;
+  closed_ = true;
+  Event_Close();
+  auto& s = Stack();
+  s.erase(std::remove(s.begin(), s.end(), this), s.end());
+  if (layout_.frame == 0 && frame_->windowHandle()) {
+    for (Window* w : s) {
+      if (w->frame_ && w->frame_->windowHandle() &&
+          w->frame_->windowHandle()->transientParent() == frame_->windowHandle())
+        w->frame_->windowHandle()->setTransientParent(nullptr);
+    }
+  }
+  frame_->hide();
+  shared_window_detail::Release(*this);
+  runtime_detail::ScheduleLastWindowCheck();
+}
+
+void Window::SetFocus() {
+  if (content_) content_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Window::HasFocus() const { return content_ && content_->hasFocus(); }
+
+Int32 Window::Left() const { return frame_ ? frame_->x() : 0; }
+void Window::Left(Int32 v) {
+  if (frame_) frame_->move(v, frame_->y());
+}
+Int32 Window::Top() const { return frame_ ? frame_->y() : 0; }
+void Window::Top(Int32 v) {
+  if (frame_) frame_->move(frame_->x(), v);
+}
+Int32 Window::Width() const { return content_ ? content_->width() : layout_.width; }
+Int32 Window::Height() const { return content_ ? content_->height() : layout_.height; }
+
+Control* Window::Find(std::string_view name, Int32 index) const {
+  for (const auto& c : controls_) {
+    if (c->Name() == name && c->Index() == index) return c.get();
+  }
+  return nullptr;
+}
+
+void Window::DeliverMouseDown(Int32 x, Int32 y) {
+  tracking_ = false;
+  tracking_ = Event_MouseDown(x, y);
+}
+void Window::DeliverMouseDrag(Int32 x, Int32 y) {
+  if (tracking_) Event_MouseDrag(x, y);
+}
+void Window::DeliverMouseUp(Int32 x, Int32 y) {
+  if (!tracking_) return;
+  tracking_ = false;
+  Event_MouseUp(x, y);
+}
+
+bool Window::PressDefaultButton() {
+  for (const auto& c : controls_) {
+    auto* b = dynamic_cast<PushButton*>(c.get());
+    if (b && b->IsDefault() && b->Enabled() && b->Visible()) {
+      b->Push();
+      return true;
+    }
+  }
+  return false;
+}
+
+std::unique_ptr<Control> Window::MakeControl(const ControlSpec& spec) {
+  switch (spec.kind) {
+    case ControlKind::StaticText:
+      return std::make_unique<StaticText>(spec);
+    case ControlKind::PushButton:
+      return std::make_unique<PushButton>(spec);
+    case ControlKind::EditField:
+      return std::make_unique<EditField>(spec);
+    case ControlKind::RadioButton:
+      return std::make_unique<RadioButton>(spec);
+    case ControlKind::PopupMenu:
+      return std::make_unique<PopupMenu>(spec);
+    case ControlKind::Listbox:
+      return std::make_unique<Listbox>(spec);
+    case ControlKind::Canvas:
+      return std::make_unique<Canvas>(spec);
+    case ControlKind::Rectangle:
+      return std::make_unique<Rectangle>(spec);
+    case ControlKind::Line:
+      return std::make_unique<Line>(spec);
+    case ControlKind::SpriteSurface:
+      return std::make_unique<SpriteSurface>(spec);
+    case ControlKind::Timer:
+      return std::make_unique<Timer>(spec);
+  }
+  throw NilObjectException("unknown control kind");
+}
+
+std::vector<Window*> OpenWindows() { return Stack(); }
+
+Window* FrontWindow() { return Stack().empty() ? nullptr : Stack().back(); }

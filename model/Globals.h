@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+#include "framework/Array.h"
+#include "framework/Types.h"
+
+// The settings several parts of the program share, for the whole run.
+namespace Globals {
+// The highest field index (6), not the number of fields.
+extern Int32 NumPopSurfaces;
+// Birth capacity of each field, indexed by field.
+extern Array<Int32> MaxNumCritters;
+extern Int32 AgeAtMaturity;
+extern Int32 Interbirth;
+extern Int32 Lifespan;
+// Allele frequency for filling a field; only entry 0 exists.
+extern Array<double> AlleleFreq;
+extern std::string Scenario;
+extern double Heritability;
+extern bool SampleHasBeenOpen;
+extern bool SampleIsOpen;
+extern Int32 SampleOldLeft;
+extern Int32 SampleOldTop;
+extern bool ScatterHasBeenOpen;
+extern bool ScatterIsOpen;
+extern Int32 ScatterOldLeft;
+extern Int32 ScatterOldTop;
+
+// Creates the two arrays with one zero entry each, MaxNumCritters first (before the loop).
+void CreateArrays();
+// Releases the arrays and the scenario text (after the loop).
+void Release();
+
+// Installs scenario n (1 to 4); any other n changes nothing.
+void setScenario(Int32 n);
+
+// Sets the constants, draws the first scenario and shows the first windows. Defined with the
+// application shell, since it shows windows.
+void StartUp();
+}  // namespace Globals
