@@ -1,0 +1,37 @@
+#include "model/bounceSprite.h"
+
+#include "framework/Functions.h"
+#include "model/smartSurface.h"
+
+// The angle constants are these decimal values, not pi and two pi at full precision: the
+// headings of a run depend on them.
+namespace {
+constexpr double kPi = 3.14159265;
+constexpr double kTwoPi = 6.2831853;
+}  // namespace
+
+void bounceSprite::move(smartSurface& field) {
+  bounce(field);
+  shuffle();
+}
+
+void bounceSprite::bounce(smartSurface& field) {
+  const double W = field.Width(), H = field.Height();
+  const double w = ImageWidth(), h = ImageHeight();
+  if (xLoc < 0.0 && Cos(direction) < 0.0) direction = kPi - direction;
+  if (xLoc + w > W && Cos(direction) > 0.0) direction = kPi - direction;
+  if (yLoc < 0.0 && Sin(direction) < 0.0) direction = direction * -1.0;
+  if (yLoc + h > H && Sin(direction) > 0.0) direction = direction * -1.0;
+  if (direction > kTwoPi) {
+    direction = direction - kTwoPi;
+  } else if (direction < 0.0) {
+    direction = direction + kTwoPi;
+  }
+}
+
+void bounceSprite::shuffle() {
+  xLoc = xLoc + speed * Cos(direction);
+  yLoc = yLoc + speed * Sin(direction);
+  X(ToInt32(Round(xLoc)));
+  Y(ToInt32(Round(yLoc)));
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "framework/Sprite.h"
+#include "framework/Types.h"
+
+class smartSurface;
+
+// The base of every sprite on a field: the hooks the field's frame dispatch calls, and the
+// hit test used to pick a sprite up.
+class smartSprite : public Sprite {
+ public:
+  // Once per frame of the field that holds the sprite.
+  virtual void redraw(smartSurface& field) { (void)field; }
+  // For each touching pair the sprite belongs to, with the other sprite.
+  virtual void collision(smartSurface& field, smartSprite& other) {
+    (void)field;
+    (void)other;
+  }
+  // Sets a new sprite up for a field.
+  virtual void prepare(smartSurface& field) { (void)field; }
+  // True when the field point lies strictly inside the sprite's current image.
+  virtual bool within(Int32 x, Int32 y) const;
+
+  Int32 ImageWidth() const { return Image() ? Image()->Width() : 0; }
+  Int32 ImageHeight() const { return Image() ? Image()->Height() : 0; }
+};

@@ -1,0 +1,39 @@
+#include "model/smartSurface.h"
+
+void smartSurface::Event_NextFrame() {
+  // A sprite attached during the frame is not visited until the next one.
+  const Int32 n = sprites.Ubound();
+  for (Int32 i = 1; i <= n; ++i) sprites(i)->redraw(*this);
+  redraw();
+}
+
+void smartSurface::Event_Collision(Sprite& sprite1, Sprite& sprite2) {
+  auto* s1 = dynamic_cast<smartSprite*>(&sprite1);
+  auto* s2 = dynamic_cast<smartSprite*>(&sprite2);
+  if (!s1 || !s2) return;
+  s1->collision(*this, *s2);
+  s2->collision(*this, *s1);
+  collision(*s1, *s2);
+}
+
+void smartSurface::doAttach(const std::shared_ptr<smartSprite>& sprite) {
+  Attach(sprite);
+  sprites.Append(sprite);
+  addedSprite(*sprite);
+}
+
+bool smartSurface::within(Int32 x, Int32 y) const {
+  return Left() < x && x < Left() + Width() && Top() < y && y < Top() + Height();
+}
+
+void smartSurface::clear() {
+  for (Int32 i = sprites.Ubound(); i >= 1; --i) doDetach(i);
+  Update();
+}
+
+void smartSurface::doDetach(Int32 index) {
+  std::shared_ptr<smartSprite> held = sprites(index);
+  held->Close();
+  sprites.Remove(index);
+  removedSprite(*held);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+
+#include "framework/Array.h"
+#include "framework/SpriteSurface.h"
+#include "model/smartSprite.h"
+
+// A sprite surface that keeps its own list of sprites and turns each frame into calls on
+// them: NextFrame becomes every sprite's redraw in list order, then the surface's own;
+// each Collision becomes both sprites' collision, then the surface's.
+class smartSurface : public SpriteSurface {
+ public:
+  explicit smartSurface(const ControlSpec& spec) : SpriteSurface(spec) {}
+
+  // Entry 0 is always empty; the attached sprites are entries 1 to the upper bound, oldest
+  // first, so the upper bound is the number of sprites. The list owns them.
+  Array<std::shared_ptr<smartSprite>> sprites;
+
+  virtual void redraw() {}
+  virtual void collision(smartSprite& s1, smartSprite& s2) {
+    (void)s1;
+    (void)s2;
+  }
+  virtual void prepare() {}
+  void doAttach(const std::shared_ptr<smartSprite>& sprite);
+  // True when the window point lies strictly inside the field's rectangle.
+  bool within(Int32 x, Int32 y) const;
+  // Detaches every sprite, newest first, then runs one frame of the empty field.
+  void clear();
+  virtual void addedSprite(smartSprite& sprite) { (void)sprite; }
+  virtual void removedSprite(smartSprite& sprite) { (void)sprite; }
+  // Takes the sprite at entry index (1 to the upper bound) off the field.
+  void doDetach(Int32 index);
+
+ protected:
+  void Event_NextFrame() override;
+  void Event_Collision(Sprite& sprite1, Sprite& sprite2) override;
+};
