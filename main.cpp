@@ -1,3 +1,5 @@
 #include "app/Main.h"
 
-int main(int argc, char** argv) { return _Main(argc, argv); }
+int main(int argc, char** argv) {
+  return _Main(argc, argv);
+}

@@ -22,14 +22,14 @@ enum class ControlKind {
 // One control of a window's layout. Fields that do not apply to a kind are ignored.
 struct ControlSpec {
   ControlKind kind = ControlKind::StaticText;
-  std::string name;
+  std::string name{};
   Int32 index = -1;  // control-array index; -1 for a control of no array
   Int32 left = 0;
   Int32 top = 0;
-  Int32 width = 0;   // a Line runs from (left, top) to (left + width, top + height)
+  Int32 width = 0;  // a Line runs from (left, top) to (left + width, top + height)
   Int32 height = 0;
-  std::string text;               // caption or text; "\r" separates lines
-  std::vector<std::string> rows;  // pop-up rows, or a list's column headings
+  std::string text{};             // caption or text; "\r" separates lines
+  std::vector<std::string> rows{};  // pop-up rows, or a list's column headings
   Int32 textSize = 12;
   Int32 alignment = 0;  // 0 left, 1 centred, 2 right
   bool multiline = false;
@@ -46,13 +46,13 @@ struct ControlSpec {
   Int32 borderWidth = 0;  // rectangles; the width of a Line
   Int32 timerMode = 0;    // timers
   Int32 timerPeriod = 1000;
-  std::string className;  // the program's own class for this control, if any
+  std::string className{};  // the program's own class for this control, if any
 };
 
 // A window's declarative layout: window properties, then the controls in creation order,
 // which is also their Tab order.
 struct WindowLayout {
-  std::string title;
+  std::string title{};
   Int32 width = 300;
   Int32 height = 300;
   Int32 frame = 0;      // 0 document window, 2 modal dialog, 3 floating tool window
@@ -67,5 +67,5 @@ struct WindowLayout {
   Int32 minHeight = 64;
   Int32 maxWidth = 32000;
   Int32 maxHeight = 32000;
-  std::vector<ControlSpec> controls;
+  std::vector<ControlSpec> controls{};
 };

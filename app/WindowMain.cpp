@@ -1,0 +1,139 @@
+#include "app/WindowMain.h"
+
+#include "framework/Exceptions.h"
+#include "framework/Functions.h"
+#include "framework/Rnd.h"
+#include "model/Globals.h"
+#include "model/critterSprite.h"
+#include "resources/layouts/Layouts.h"
+
+namespace {
+template <class T, std::size_t N>
+T& At(const std::array<T*, N>& controls, Int32 i, const char* name) {
+  if (i < 0 || static_cast<std::size_t>(i) >= N || !controls[static_cast<std::size_t>(i)])
+    throw NilObjectException(std::string("no control ") + name + "(" + std::to_string(i) + ")");
+  return *controls[static_cast<std::size_t>(i)];
+}
+}  // namespace
+
+WindowMain::WindowMain() : Window(WindowMainLayout()) {}
+
+popSurface& WindowMain::popSurfaces(Int32 i) const {
+  return At(fields_, i, "popSurfaces");
+}
+StaticText& WindowMain::StaticTextPopSize(Int32 i) const {
+  return At(counts_, i, "StaticTextPopSize");
+}
+PushButton& WindowMain::PushButtonClear(Int32 i) const {
+  return At(clears_, i, "PushButtonClear");
+}
+
+std::unique_ptr<Control> WindowMain::MakeControl(const ControlSpec& spec) {
+  if (spec.className == "WindowMain.popSurfaces") return std::make_unique<popSurface>(spec);
+  return Window::MakeControl(spec);
+}
+
+void WindowMain::BindControl(Control& control) {
+  const std::string& name = control.Name();
+  const Int32 i = control.Index();
+  const bool inArray = i >= 0 && static_cast<std::size_t>(i) < kFields;
+  if (name == "popSurfaces" && inArray) {
+    auto& field = static_cast<popSurface&>(control);
+    fields_[static_cast<std::size_t>(i)] = &field;
+    field.onOpen = [this, &field] { popSurfaces_Open(field); };
+  } else if (name == "StaticTextPopSize" && inArray) {
+    counts_[static_cast<std::size_t>(i)] = &static_cast<StaticText&>(control);
+  } else if (name == "PushButtonClear" && inArray) {
+    auto& button = static_cast<PushButton&>(control);
+    clears_[static_cast<std::size_t>(i)] = &button;
+    button.onAction = [this, i] { PushButtonClear_Action(i); };
+  } else if (name == "PushButtonRun") {
+    run_ = &static_cast<PushButton&>(control);
+    run_->onAction = [this] { PushButtonRun_Action(); };
+  } else if (name == "TimerMain") {
+    timer_ = &static_cast<Timer&>(control);
+    timer_->onAction = [this] { TimerMain_Action(); };
+  } else if (name == "StaticTextNumClicks") {
+    numClicks_ = &static_cast<StaticText&>(control);
+  }
+}
+
+void WindowMain::popSurfaces_Open(popSurface& field) {
+  field.prepare();
+  field.Update();
+  UpdateSizes();
+}
+
+void WindowMain::PushButtonRun_Action() {
+  if (PushButtonRun().Caption() == "Run") {
+    PushButtonRun().Caption("Pause");
+    TimerMain().Mode(2);
+    for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) PushButtonClear(i).Enabled(false);
+  } else if (PushButtonRun().Caption() == "Pause") {
+    PushButtonRun().Caption("Run");
+    TimerMain().Mode(0);
+    for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) PushButtonClear(i).Enabled(true);
+  }
+  SetFocus();
+}
+
+void WindowMain::TimerMain_Action() {
+  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) popSurfaces(i).Update();
+  UpdateSizes();
+  StaticTextNumClicks().Text(Str(Val(StaticTextNumClicks().Text()) + 1.0));
+}
+
+// The where-to dialog that this opens is not part of the program yet: the press records the
+// field and gives the window the focus.
+void WindowMain::PushButtonClear_Action(Int32 index) {
+  if (popSurfaces(index).sprites.Ubound() > 0) fromPond = index;
+  SetFocus();
+}
+
+void WindowMain::Event_Open() {
+  fromPond = -1;
+}
+
+void WindowMain::Event_Activate() {
+  SetFocus();
+}
+
+void WindowMain::UpdateSizes() {
+  // During the window's creation the fields open before every count label exists.
+  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) {
+    if (static_cast<std::size_t>(i) >= kFields || !counts_[static_cast<std::size_t>(i)] ||
+        !fields_[static_cast<std::size_t>(i)])
+      continue;
+    StaticText& label = StaticTextPopSize(i);
+    const Int32 n = popSurfaces(i).numCritters;
+    if (Val(label.Text()) != static_cast<double>(n)) label.Text(Str(n));
+  }
+}
+
+void WindowMain::PopulatePond(Int32 field, Int32 count) {
+  popSurface& pond = popSurfaces(field);
+  // Only field 0 has an allele frequency; any other field is filled with field 0's.
+  const double freq =
+      Globals::AlleleFreq(field <= Globals::AlleleFreq.Ubound() && field >= 0 ? field : 0);
+  for (Int32 n = 1; n <= count; ++n) {
+    auto bug = std::make_shared<critterSprite>();
+    pond.doAttach(bug);
+    smartSprite& last = *pond.sprites(pond.sprites.Ubound());
+    last.prepare(pond);
+    for (Int32 k = 0; k <= 6; ++k) {
+      bug->mAllele(k) = Rnd() < freq ? 0 : 1;
+      bug->pAllele(k) = Rnd() < freq ? 0 : 1;
+    }
+    bug->age = ToInt32(Round(Rnd() * static_cast<double>(Globals::Lifespan)));
+    if (bug->age >= Globals::AgeAtMaturity) {
+      bug->Image(bug->iAdult);
+      bug->phenotype = bug->metamorphosis(Globals::Scenario);
+    }
+  }
+  pond.Update();
+}
+
+void WindowMain::ClearAll() {
+  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) popSurfaces(i).clear();
+  UpdateSizes();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "framework/Layout.h"
+
+// Each window's declarative layout: window properties, then its controls in creation
+// order (also their Tab order).
+const WindowLayout& WindowMainLayout();
+const WindowLayout& WindowSelectScenarioLayout();
+const WindowLayout& WindowSampleLayout();
