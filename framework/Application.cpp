@@ -19,13 +19,17 @@ Application*& TheApplication() {
 }
 }  // namespace
 
-Application::Application() { TheApplication() = this; }
+Application::Application() {
+  TheApplication() = this;
+}
 
 Application::~Application() {
   if (TheApplication() == this) TheApplication() = nullptr;
 }
 
-Application* Application::Instance() { return TheApplication(); }
+Application* Application::Instance() {
+  return TheApplication();
+}
 
 void Application::_AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
   handlers_[itemName] = std::move(handler);

@@ -30,6 +30,10 @@ void ShowURL(const std::string& address) {
 }
 
 namespace DialogHooks {
-void OnMsgBox(std::function<void(const std::string&)> hook) { MsgBoxHook() = std::move(hook); }
-void OnShowURL(std::function<void(const std::string&)> hook) { ShowURLHook() = std::move(hook); }
+void OnMsgBox(std::function<void(const std::string&)> hook) {
+  MsgBoxHook() = std::move(hook);
+}
+void OnShowURL(std::function<void(const std::string&)> hook) {
+  ShowURLHook() = std::move(hook);
+}
 }  // namespace DialogHooks

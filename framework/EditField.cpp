@@ -14,7 +14,9 @@ EditField::EditField(const ControlSpec& spec) : RectControl(spec, new QLineEdit)
   edit->setText(ToQ(spec.text));
 }
 
-std::string EditField::Text() const { return FromQ(static_cast<QLineEdit*>(Widget())->text()); }
+std::string EditField::Text() const {
+  return FromQ(static_cast<QLineEdit*>(Widget())->text());
+}
 
 void EditField::Text(const std::string& text) {
   static_cast<QLineEdit*>(Widget())->setText(ToQ(text));

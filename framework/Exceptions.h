@@ -14,8 +14,7 @@ class RuntimeException : public std::runtime_error {
 // Raised when code uses an object that is not there (a missing control, menu item, window).
 class NilObjectException : public RuntimeException {
  public:
-  explicit NilObjectException(const std::string& what = "nil object")
-      : RuntimeException(what) {}
+  explicit NilObjectException(const std::string& what = "nil object") : RuntimeException(what) {}
   const char* ClassName() const override { return "NilObjectException"; }
 };
 

@@ -13,7 +13,9 @@ Int32 Ticks() {
   return static_cast<Int32>(ticks % std::numeric_limits<Int32>::max());
 }
 
-double Round(double value) { return std::round(value); }
+double Round(double value) {
+  return std::round(value);
+}
 
 Int32 ToInt32(double value) {
   if (std::isnan(value)) return 0;
@@ -22,7 +24,9 @@ Int32 ToInt32(double value) {
   return static_cast<Int32>(value);
 }
 
-std::string Str(Int32 value) { return std::to_string(value); }
+std::string Str(Int32 value) {
+  return std::to_string(value);
+}
 
 std::string Str(double value) {
   if (!std::isfinite(value)) return "NA";
@@ -30,8 +34,8 @@ std::string Str(double value) {
   char buf[400];
   const double mag = std::fabs(value);
   // Fixed notation for the magnitudes a user meets; the shortest round-trip text otherwise.
-  const auto format = (mag >= 1e-6 && mag < 1e16) ? std::chars_format::fixed
-                                                  : std::chars_format::general;
+  const auto format =
+      (mag >= 1e-6 && mag < 1e16) ? std::chars_format::fixed : std::chars_format::general;
   const auto res = std::to_chars(buf, buf + sizeof buf, value, format);
   return std::string(buf, res.ptr);
 }
@@ -96,6 +100,12 @@ std::string Chr(Int32 code) {
   return out;
 }
 
-double Sin(double radians) { return std::sin(radians); }
-double Cos(double radians) { return std::cos(radians); }
-double ATan2(double y, double x) { return std::atan2(y, x); }
+double Sin(double radians) {
+  return std::sin(radians);
+}
+double Cos(double radians) {
+  return std::cos(radians);
+}
+double ATan2(double y, double x) {
+  return std::atan2(y, x);
+}

@@ -10,7 +10,9 @@
 #include "framework/QtSupport.h"
 
 namespace {
-QRgb Rgb(Color c) { return qRgb(c.r, c.g, c.b); }
+QRgb Rgb(Color c) {
+  return qRgb(c.r, c.g, c.b);
+}
 
 void SetPixel(QImage& img, Int32 x, Int32 y, QRgb value) {
   if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;

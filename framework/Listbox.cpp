@@ -101,10 +101,16 @@ Listbox::~Listbox() {
   delete impl_;
 }
 
-Listbox::Impl* Listbox::impl_for_delegate() const { return impl_; }
+Listbox::Impl* Listbox::impl_for_delegate() const {
+  return impl_;
+}
 
-Int32 Listbox::ListCount() const { return impl_->table->rowCount(); }
-Int32 Listbox::ColumnCount() const { return impl_->table->columnCount(); }
+Int32 Listbox::ListCount() const {
+  return impl_->table->rowCount();
+}
+Int32 Listbox::ColumnCount() const {
+  return impl_->table->columnCount();
+}
 
 std::string Listbox::Heading(Int32 column) const {
   QTableWidgetItem* item = impl_->table->horizontalHeaderItem(column);
@@ -149,5 +155,9 @@ void Listbox::EditCell(Int32 row, Int32 column) {
   if (impl_->editor) impl_->editor->setFocus();
 }
 
-Int32 Listbox::EditRow() const { return impl_->editor ? impl_->editRow : -1; }
-Int32 Listbox::EditColumn() const { return impl_->editor ? impl_->editColumn : -1; }
+Int32 Listbox::EditRow() const {
+  return impl_->editor ? impl_->editRow : -1;
+}
+Int32 Listbox::EditColumn() const {
+  return impl_->editor ? impl_->editColumn : -1;
+}

@@ -9,7 +9,8 @@
 #include "framework/Runtime.h"
 
 MenuItem::MenuItem() : action_(new QAction) {
-  QObject::connect(action_, &QAction::triggered, [this] { Runtime::Dispatch([this] { Choose(); }); });
+  QObject::connect(action_, &QAction::triggered,
+                   [this] { Runtime::Dispatch([this] { Choose(); }); });
   SyncAction();
 }
 
@@ -60,7 +61,8 @@ QMenu* MenuItem::Menu() {
     menu_ = new QMenu(ToQ(text_));
     for (const auto& child : children_) menu_->addAction(child->action_);
     // Items are brought up to date just before their menu opens.
-    QObject::connect(menu_, &QMenu::aboutToShow, [] { Runtime::Dispatch([] { EnableMenuItems(); }); });
+    QObject::connect(menu_, &QMenu::aboutToShow,
+                     [] { Runtime::Dispatch([] { EnableMenuItems(); }); });
   }
   return menu_;
 }

@@ -12,11 +12,21 @@ Picture::Picture(Int32 width, Int32 height, Int32 depth)
 
 Picture::~Picture() = default;
 
-Int32 Picture::Width() const { return impl_->image.width(); }
-Int32 Picture::Height() const { return impl_->image.height(); }
-Int32 Picture::Depth() const { return depth_; }
-Int32 Picture::Transparent() const { return transparent_; }
-void Picture::Transparent(Int32 value) { transparent_ = value; }
+Int32 Picture::Width() const {
+  return impl_->image.width();
+}
+Int32 Picture::Height() const {
+  return impl_->image.height();
+}
+Int32 Picture::Depth() const {
+  return depth_;
+}
+Int32 Picture::Transparent() const {
+  return transparent_;
+}
+void Picture::Transparent(Int32 value) {
+  transparent_ = value;
+}
 
 Color Picture::Pixel(Int32 x, Int32 y) const {
   const QImage& img = impl_->image;
@@ -30,11 +40,11 @@ PicturePtr NewPicture(Int32 width, Int32 height, Int32 depth) {
   return std::make_shared<Picture>(width, height, depth);
 }
 
-const QImage& ShownImage(const Picture& picture) {
+const QImage& ShownImage(const Picture& picture, bool whiteIsTransparent) {
   Picture::Impl& d = picture.impl();
-  if (picture.Transparent() != 1) return d.image;
+  if (picture.Transparent() != 1 && !whiteIsTransparent) return d.image;
   if (d.shownVersion != picture.Version() || d.shownTransparent != 1) {
-    d.shown = d.image.convertToFormat(QImage::Format_ARGB32);
+    d.shown = d.image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int y = 0; y < d.shown.height(); ++y) {
       auto* line = reinterpret_cast<QRgb*>(d.shown.scanLine(y));
       for (int x = 0; x < d.shown.width(); ++x) {

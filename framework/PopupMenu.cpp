@@ -14,14 +14,18 @@ PopupMenu::PopupMenu(const ControlSpec& spec) : RectControl(spec, new QComboBox)
   ListIndex(spec.listIndex);
 }
 
-Int32 PopupMenu::ListIndex() const { return static_cast<QComboBox*>(Widget())->currentIndex(); }
+Int32 PopupMenu::ListIndex() const {
+  return static_cast<QComboBox*>(Widget())->currentIndex();
+}
 
 void PopupMenu::ListIndex(Int32 row) {
   if (row < 0 || row >= ListCount()) return;
   static_cast<QComboBox*>(Widget())->setCurrentIndex(row);
 }
 
-Int32 PopupMenu::ListCount() const { return static_cast<QComboBox*>(Widget())->count(); }
+Int32 PopupMenu::ListCount() const {
+  return static_cast<QComboBox*>(Widget())->count();
+}
 
 std::string PopupMenu::List(Int32 row) const {
   return FromQ(static_cast<QComboBox*>(Widget())->itemText(row));

@@ -11,9 +11,15 @@
 #include "framework/Picture.h"
 #include "framework/Types.h"
 
-inline QString ToQ(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-inline std::string FromQ(const QString& s) { return s.toStdString(); }
-inline QColor ToQ(Color c) { return QColor(c.r, c.g, c.b); }
+inline QString ToQ(const std::string& s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+inline std::string FromQ(const QString& s) {
+  return s.toStdString();
+}
+inline QColor ToQ(Color c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 // Line breaks of the program's texts are "\r"; Qt's are "\n".
 inline QString DisplayText(const std::string& s) {
@@ -31,5 +37,6 @@ struct Picture::Impl {
   mutable Int32 shownTransparent = -1;
 };
 
-// The image to draw for a picture, honouring Transparent; cached until the picture changes.
-const QImage& ShownImage(const Picture& picture);
+// The image to draw for a picture: its white pixels left out when Transparent is 1 or when
+// the caller asks for it; cached until the picture changes.
+const QImage& ShownImage(const Picture& picture, bool whiteIsTransparent = false);

@@ -16,9 +16,13 @@ RadioButton::RadioButton(const ControlSpec& spec) : RectControl(spec, new QRadio
   radio->setChecked(spec.value);
 }
 
-bool RadioButton::Value() const { return static_cast<QRadioButton*>(Widget())->isChecked(); }
+bool RadioButton::Value() const {
+  return static_cast<QRadioButton*>(Widget())->isChecked();
+}
 
-void RadioButton::Value(bool on) { static_cast<QRadioButton*>(Widget())->setChecked(on); }
+void RadioButton::Value(bool on) {
+  static_cast<QRadioButton*>(Widget())->setChecked(on);
+}
 
 void RadioButton::AttachToWindow(Window& window) {
   const bool on = Value();

@@ -19,9 +19,13 @@ RectControl::RectControl(const ControlSpec& spec, QWidget* widget)
   PlaceWidget();
 }
 
-RectControl::~RectControl() { delete widget_; }
+RectControl::~RectControl() {
+  delete widget_;
+}
 
-void RectControl::PlaceWidget() { widget_->setGeometry(left_, top_, width_, height_); }
+void RectControl::PlaceWidget() {
+  widget_->setGeometry(left_, top_, width_, height_);
+}
 
 void RectControl::Left(Int32 v) {
   left_ = v;

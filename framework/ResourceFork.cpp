@@ -25,7 +25,9 @@ PicturePtr ResourceFork::GetPicture(Int32 number) const {
   return picture;
 }
 
-Int32 ResourceFork::ReadCount() { return Reads(); }
+Int32 ResourceFork::ReadCount() {
+  return Reads();
+}
 
 ResourceFork& ApplicationResourceFork() {
   static ResourceFork fork;

@@ -33,11 +33,19 @@ double Rnd() {
 }
 
 namespace RndControl {
-void Seed(std::uint64_t seed) { State().engine.seed(seed); }
-std::uint64_t DrawCount() { return State().count; }
+void Seed(std::uint64_t seed) {
+  State().engine.seed(seed);
+}
+std::uint64_t DrawCount() {
+  return State().count;
+}
 void Script(std::vector<double> draws) {
   State().script = std::deque<double>(draws.begin(), draws.end());
 }
-std::size_t Remaining() { return State().script ? State().script->size() : 0; }
-void Unscript() { State().script.reset(); }
+std::size_t Remaining() {
+  return State().script ? State().script->size() : 0;
+}
+void Unscript() {
+  State().script.reset();
+}
 }  // namespace RndControl

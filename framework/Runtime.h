@@ -13,8 +13,8 @@ void Init(int& argc, char** argv);
 void Dispatch(const std::function<void()>& handler);
 
 // The report of an unhandled exception: by default a message box naming it. Tests record.
-void OnUnhandledException(std::function<void(const std::string& className,
-                                             const std::string& message)> reporter);
+void OnUnhandledException(
+    std::function<void(const std::string& className, const std::string& message)> reporter);
 
 // Handles the events that are waiting (deferred deletions included), for tests.
 void ProcessEvents();

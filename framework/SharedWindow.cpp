@@ -35,5 +35,7 @@ void Release(Window& window) {
   }
 }
 
-void ReleaseAll() { Instances().clear(); }
+void ReleaseAll() {
+  Instances().clear();
+}
 }  // namespace shared_window_detail

@@ -24,7 +24,8 @@ class SurfaceWidget : public QWidget {
       p.fillRect(rect(), Qt::white);
     }
     for (const auto& sprite : surface_.AttachedSprites()) {
-      if (sprite->Image()) p.drawImage(sprite->X(), sprite->Y(), ShownImage(*sprite->Image()));
+      if (sprite->Image())
+        p.drawImage(sprite->X(), sprite->Y(), ShownImage(*sprite->Image(), true));
     }
   }
 
@@ -46,7 +47,9 @@ bool Overlap(const Box& a, const Box& b) {
   return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
 }
 
-Int32 FloorDiv(Int32 a, Int32 b) { return a >= 0 ? a / b : -((-a + b - 1) / b); }
+Int32 FloorDiv(Int32 a, Int32 b) {
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
 }  // namespace
 
 SpriteSurface::SpriteSurface(const ControlSpec& spec)

@@ -25,6 +25,8 @@
 // - The pairs of a frame are gathered before its first Collision handler runs: a sprite
 //   attached during the dispatch waits for the next frame, and a pair whose sprite has left
 //   the surface meanwhile is skipped.
+// - A sprite's white pixels are not drawn, whatever its picture's Transparent: a bug shows
+//   as its disc, not as a white square.
 // - FrameSpeed, ClickToStop and Depth are kept but change nothing: frames run only by Update.
 // Mouse presses pass through the surface to its window.
 class SpriteSurface : public RectControl {

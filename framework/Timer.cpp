@@ -10,7 +10,9 @@ Timer::Timer(const ControlSpec& spec)
   Mode(spec.timerMode);
 }
 
-Timer::~Timer() { delete timer_; }
+Timer::~Timer() {
+  delete timer_;
+}
 
 void Timer::Mode(Int32 mode) {
   mode_ = (mode == 1 || mode == 2) ? mode : 0;

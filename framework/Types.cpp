@@ -4,7 +4,9 @@
 #include <cmath>
 
 namespace {
-std::uint8_t Channel(Int32 v) { return static_cast<std::uint8_t>(std::clamp<Int32>(v, 0, 255)); }
+std::uint8_t Channel(Int32 v) {
+  return static_cast<std::uint8_t>(std::clamp<Int32>(v, 0, 255));
+}
 std::uint8_t Complement(double fraction) {
   if (std::isnan(fraction)) fraction = 0.0;
   fraction = std::clamp(fraction, 0.0, 1.0);

@@ -161,7 +161,8 @@ void Window::Build() {
   for (const ControlSpec& spec : layout_.controls) {
     std::unique_ptr<Control> c = MakeControl(spec);
     c->AttachToWindow(*this);
-    if (auto* rc = dynamic_cast<RectControl*>(c.get()); rc && rc->Widget()->focusPolicy() != Qt::NoFocus) {
+    if (auto* rc = dynamic_cast<RectControl*>(c.get());
+        rc && rc->Widget()->focusPolicy() != Qt::NoFocus) {
       if (!controls_.empty()) {
         for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
           auto* prev = dynamic_cast<RectControl*>(it->get());
@@ -239,18 +240,28 @@ void Window::SetFocus() {
   if (content_) content_->setFocus(Qt::OtherFocusReason);
 }
 
-bool Window::HasFocus() const { return content_ && content_->hasFocus(); }
+bool Window::HasFocus() const {
+  return content_ && content_->hasFocus();
+}
 
-Int32 Window::Left() const { return frame_ ? frame_->x() : 0; }
+Int32 Window::Left() const {
+  return frame_ ? frame_->x() : 0;
+}
 void Window::Left(Int32 v) {
   if (frame_) frame_->move(v, frame_->y());
 }
-Int32 Window::Top() const { return frame_ ? frame_->y() : 0; }
+Int32 Window::Top() const {
+  return frame_ ? frame_->y() : 0;
+}
 void Window::Top(Int32 v) {
   if (frame_) frame_->move(frame_->x(), v);
 }
-Int32 Window::Width() const { return content_ ? content_->width() : layout_.width; }
-Int32 Window::Height() const { return content_ ? content_->height() : layout_.height; }
+Int32 Window::Width() const {
+  return content_ ? content_->width() : layout_.width;
+}
+Int32 Window::Height() const {
+  return content_ ? content_->height() : layout_.height;
+}
 
 Control* Window::Find(std::string_view name, Int32 index) const {
   for (const auto& c : controls_) {
@@ -311,6 +322,10 @@ std::unique_ptr<Control> Window::MakeControl(const ControlSpec& spec) {
   throw NilObjectException("unknown control kind");
 }
 
-std::vector<Window*> OpenWindows() { return Stack(); }
+std::vector<Window*> OpenWindows() {
+  return Stack();
+}
 
-Window* FrontWindow() { return Stack().empty() ? nullptr : Stack().back(); }
+Window* FrontWindow() {
+  return Stack().empty() ? nullptr : Stack().back();
+}

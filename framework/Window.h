@@ -72,8 +72,9 @@ class Window {
   template <class T>
   T& Get(std::string_view name, Int32 index = -1) const {
     T* c = dynamic_cast<T*>(Find(name, index));
-    if (!c) throw NilObjectException("no control " + std::string(name) + "(" +
-                                     std::to_string(index) + ") in " + layout_.title);
+    if (!c)
+      throw NilObjectException("no control " + std::string(name) + "(" + std::to_string(index) +
+                               ") in " + layout_.title);
     return *c;
   }
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
