@@ -222,6 +222,10 @@ void Window::Close() {
   if (closed_ || !frame_) return;
   closed_ = true;
   Event_Close();
+  // A closed window's timers never fire again, though the object outlives this handler.
+  for (auto& c : controls_) {
+    if (auto* t = dynamic_cast<Timer*>(c.get())) t->Mode(0);
+  }
   auto& s = Stack();
   s.erase(std::remove(s.begin(), s.end(), this), s.end());
   if (layout_.frame == 0 && frame_->windowHandle()) {
