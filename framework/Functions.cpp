@@ -1,8 +1,10 @@
 #include "framework/Functions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 #include <system_error>
 
@@ -40,6 +42,42 @@ std::string Str(double value) {
   return std::string(buf, res.ptr);
 }
 
+namespace {
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
+
+// The power of ten of the first non-zero digit of a number of [sign] digits [. digits]
+// [e [sign] digits], its exponent included; the exponent's size is capped, far beyond any
+// Double. Tells a number too large for a Double from one too small.
+std::int64_t LeadingPower(const char* p, const char* end) {
+  if (p != end && (*p == '+' || *p == '-')) ++p;
+  std::int64_t power = 0;
+  bool seen = false;
+  for (; p != end && IsDigit(*p); ++p) {
+    seen = seen || *p != '0';
+    if (seen) ++power;
+  }
+  if (seen) --power;
+  if (p != end && *p == '.') {
+    for (++p; p != end && IsDigit(*p); ++p) {
+      if (!seen) --power;
+      seen = seen || *p != '0';
+    }
+  }
+  if (p != end && (*p == 'e' || *p == 'E')) {
+    ++p;
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    std::int64_t exponent = 0;
+    for (; p != end && IsDigit(*p); ++p)
+      exponent = std::min<std::int64_t>(exponent * 10 + (*p - '0'), 1'000'000'000);
+    power += negative ? -exponent : exponent;
+  }
+  return power;
+}
+}  // namespace
+
 double Val(const std::string& text) {
   std::size_t i = 0;
   const std::size_t n = text.size();
@@ -48,10 +86,10 @@ double Val(const std::string& text) {
   if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
   const std::size_t digitsStart = i;
   std::size_t digits = 0;
-  while (i < n && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  while (i < n && IsDigit(text[i])) ++i, ++digits;
   if (i < n && text[i] == '.') {
     ++i;
-    while (i < n && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+    while (i < n && IsDigit(text[i])) ++i, ++digits;
   }
   if (digits == 0) return 0.0;
   std::size_t end = i;
@@ -59,19 +97,18 @@ double Val(const std::string& text) {
     std::size_t j = i + 1;
     if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
     const std::size_t expDigits = j;
-    while (j < n && text[j] >= '0' && text[j] <= '9') ++j;
+    while (j < n && IsDigit(text[j])) ++j;
     if (j > expDigits) end = j;
   }
   // from_chars takes no leading "+".
   const char* first = text.data() + (text[start] == '+' ? digitsStart : start);
+  const char* last = text.data() + end;
   double result = 0.0;
-  const auto res = std::from_chars(first, text.data() + end, result, std::chars_format::general);
+  const auto res = std::from_chars(first, last, result, std::chars_format::general);
   if (res.ec == std::errc::result_out_of_range) {
-    // Too large: saturate; too small: zero. Tell them apart by the exponent's sign.
-    const bool tiny = std::string(first, text.data() + end).find("e-") != std::string::npos ||
-                      std::string(first, text.data() + end).find("E-") != std::string::npos;
+    // Too large saturates, too small is zero.
     const bool negative = text[start] == '-';
-    if (tiny) return negative ? -0.0 : 0.0;
+    if (LeadingPower(first, last) < 0) return negative ? -0.0 : 0.0;
     return negative ? -std::numeric_limits<double>::max() : std::numeric_limits<double>::max();
   }
   if (res.ec != std::errc() || !std::isfinite(result)) return 0.0;

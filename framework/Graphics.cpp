@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/Picture.h"
 #include "framework/QtSupport.h"
@@ -14,21 +15,26 @@ QRgb Rgb(Color c) {
   return qRgb(c.r, c.g, c.b);
 }
 
-void SetPixel(QImage& img, Int32 x, Int32 y, QRgb value) {
-  if (x < 0 || y < 0 || x >= img.width() || y >= img.height()) return;
-  reinterpret_cast<QRgb*>(img.scanLine(y))[x] = value;
+// Fills the pixels x0..x1-1, y0..y1-1 that lie in the image. The bounds are 64-bit so that a
+// shape reaching past the ends of Int32 is cut off rather than wrapped around.
+void FillSpan(QImage& img, std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1,
+              QRgb value) {
+  x0 = std::max<std::int64_t>(x0, 0);
+  y0 = std::max<std::int64_t>(y0, 0);
+  x1 = std::min<std::int64_t>(x1, img.width());
+  y1 = std::min<std::int64_t>(y1, img.height());
+  if (x0 >= x1) return;
+  for (std::int64_t j = y0; j < y1; ++j) {
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(static_cast<int>(j)));
+    std::fill(line + x0, line + x1, value);
+  }
 }
 }  // namespace
 
 void Graphics::FillRect(Int32 x, Int32 y, Int32 width, Int32 height) {
-  QImage& img = picture_.impl().image;
-  const Int32 x0 = std::max(x, 0), y0 = std::max(y, 0);
-  const Int32 x1 = std::min<Int32>(x + std::max(width, 0), img.width());
-  const Int32 y1 = std::min<Int32>(y + std::max(height, 0), img.height());
-  const QRgb c = Rgb(foreColor_);
-  for (Int32 j = y0; j < y1; ++j) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(j));
-    std::fill(line + x0, line + std::max(x0, x1), c);
+  if (width > 0 && height > 0) {
+    FillSpan(picture_.impl().image, x, y, std::int64_t{x} + width, std::int64_t{y} + height,
+             Rgb(foreColor_));
   }
   picture_.Touch();
 }
@@ -39,11 +45,15 @@ void Graphics::FillOval(Int32 x, Int32 y, Int32 width, Int32 height) {
   const double rx = width / 2.0, ry = height / 2.0;
   const double cx = x + rx, cy = y + ry;
   const QRgb c = Rgb(foreColor_);
-  for (Int32 j = std::max(y, 0); j < std::min<Int32>(y + height, img.height()); ++j) {
-    const double dy = (j + 0.5 - cy) / ry;
-    for (Int32 i = std::max(x, 0); i < std::min<Int32>(x + width, img.width()); ++i) {
-      const double dx = (i + 0.5 - cx) / rx;
-      if (dx * dx + dy * dy <= 1.0) SetPixel(img, i, j, c);
+  const std::int64_t i0 = std::max<std::int64_t>(x, 0), j0 = std::max<std::int64_t>(y, 0);
+  const std::int64_t i1 = std::min<std::int64_t>(std::int64_t{x} + width, img.width());
+  const std::int64_t j1 = std::min<std::int64_t>(std::int64_t{y} + height, img.height());
+  for (std::int64_t j = j0; j < j1; ++j) {
+    const double dy = (static_cast<double>(j) + 0.5 - cy) / ry;
+    auto* line = reinterpret_cast<QRgb*>(img.scanLine(static_cast<int>(j)));
+    for (std::int64_t i = i0; i < i1; ++i) {
+      const double dx = (static_cast<double>(i) + 0.5 - cx) / rx;
+      if (dx * dx + dy * dy <= 1.0) line[i] = c;
     }
   }
   picture_.Touch();
@@ -53,14 +63,11 @@ void Graphics::DrawRect(Int32 x, Int32 y, Int32 width, Int32 height) {
   if (width < 0 || height < 0) return;
   QImage& img = picture_.impl().image;
   const QRgb c = Rgb(foreColor_);
-  for (Int32 i = x; i <= x + width; ++i) {
-    SetPixel(img, i, y, c);
-    SetPixel(img, i, y + height, c);
-  }
-  for (Int32 j = y; j <= y + height; ++j) {
-    SetPixel(img, x, j, c);
-    SetPixel(img, x + width, j, c);
-  }
+  const std::int64_t right = std::int64_t{x} + width, bottom = std::int64_t{y} + height;
+  FillSpan(img, x, y, right + 1, std::int64_t{y} + 1, c);
+  FillSpan(img, x, bottom, right + 1, bottom + 1, c);
+  FillSpan(img, x, y, std::int64_t{x} + 1, bottom + 1, c);
+  FillSpan(img, right, y, right + 1, bottom + 1, c);
   picture_.Touch();
 }
 

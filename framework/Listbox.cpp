@@ -6,6 +6,7 @@
 #include "framework/ListboxImpl.h"
 #include "framework/QtSupport.h"
 #include "framework/Runtime.h"
+#include "framework/Window.h"
 
 namespace {
 // The text of a typed key as the list's key handler sees it; empty for keys that type
@@ -51,13 +52,22 @@ void ListboxDelegate::Finish(QWidget* editor) {
 
 bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
   Listbox::Impl& d = *list_.impl_for_delegate();
-  if (event->type() == QEvent::KeyPress && object == d.editor && list_.onCellKeyDown) {
+  if (event->type() == QEvent::KeyPress && object == d.editor) {
     const std::string key = KeyText(*static_cast<QKeyEvent*>(event));
-    if (!key.empty()) {
+    if (!key.empty() && list_.onCellKeyDown) {
       bool handled = false;
       const int row = d.editRow, column = d.editColumn;
       Runtime::Dispatch([&] { handled = list_.onCellKeyDown(row, column, key); });
       if (handled) return true;
+    }
+    // The table would swallow Return; it ends the edit and, as anywhere in the window, presses
+    // the default button.
+    if (key == "\r") {
+      Finish(static_cast<QWidget*>(object));
+      if (Window* window = list_.OwnerWindow()) {
+        Runtime::Dispatch([window] { window->PressDefaultButton(); });
+      }
+      return true;
     }
   }
   return QStyledItemDelegate::eventFilter(object, event);

@@ -51,18 +51,28 @@ void MenuItem::SyncAction() {
 
 void MenuItem::Append(std::shared_ptr<MenuItem> item) {
   if (!item) return;
+  QMenu* menu = Menu();
   item->parent_ = this;
   children_.push_back(item);
-  if (QMenu* m = Menu()) m->addAction(item->menu_ ? item->menu_->menuAction() : item->action_);
+  menu->addAction(item->EntryAction());
+}
+
+QAction* MenuItem::EntryAction() const {
+  return menu_ ? menu_->menuAction() : action_;
 }
 
 QMenu* MenuItem::Menu() {
   if (!menu_) {
     menu_ = new QMenu(ToQ(text_));
-    for (const auto& child : children_) menu_->addAction(child->action_);
+    for (const auto& child : children_) menu_->addAction(child->EntryAction());
     // Items are brought up to date just before their menu opens.
     QObject::connect(menu_, &QMenu::aboutToShow,
                      [] { Runtime::Dispatch([] { EnableMenuItems(); }); });
+    // An item that becomes a menu after joining its parent's menu turns into a sub-menu there.
+    if (parent_ && parent_->menu_) {
+      parent_->menu_->insertAction(action_, menu_->menuAction());
+      parent_->menu_->removeAction(action_);
+    }
   }
   return menu_;
 }

@@ -51,6 +51,8 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
 
  private:
   void SyncAction();
+  // What stands for the item in its parent's menu: its sub-menu once it has one.
+  QAction* EntryAction() const;
   std::string name_, text_, shortcut_;
   bool autoEnable_ = false;
   bool enabled_ = false;

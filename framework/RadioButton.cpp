@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "framework/QtSupport.h"
+#include "framework/Window.h"
 
 // Radio buttons that share a parent widget are exclusive in Qt; every radio button of a
 // window sits on the window's content widget, so the window's buttons form one group.
@@ -25,7 +26,17 @@ void RadioButton::Value(bool on) {
 }
 
 void RadioButton::AttachToWindow(Window& window) {
-  const bool on = Value();
+  auto* radio = static_cast<QRadioButton*>(Widget());
+  const bool on = radio->isChecked();
+  // Qt leaves a checked button that joins a checked sibling checked too; it is turned on only
+  // once it has joined, which turns the sibling off. The first button of a window starts on,
+  // so that one is on even when the layout marks none.
+  radio->setAutoExclusive(false);
+  radio->setChecked(false);
+  radio->setAutoExclusive(true);
   RectControl::AttachToWindow(window);
-  if (on) Value(true);
+  bool siblingOn = false;
+  for (auto* sibling : window.Content()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+    siblingOn = siblingOn || sibling->isChecked();
+  if (on || !siblingOn) radio->setChecked(true);
 }

@@ -4,7 +4,8 @@
 
 #include "framework/RectControl.h"
 
-// A radio button. All radio buttons of one window form one group with exactly one on.
+// A radio button. All radio buttons of one window form one group with exactly one on: the
+// last the layout marks on, or the first when it marks none.
 class RadioButton : public RectControl {
  public:
   explicit RadioButton(const ControlSpec& spec);

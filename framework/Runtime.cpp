@@ -4,6 +4,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <cxxabi.h>
+
+#include <cstdlib>
+#include <memory>
 #include <typeinfo>
 
 #include "framework/Application.h"
@@ -29,6 +33,14 @@ void ScheduleLastWindowCheck() {
 }  // namespace runtime_detail
 
 namespace {
+// The source name of a class, as "std::runtime_error" rather than the compiler's mangled name.
+std::string ClassName(const std::type_info& type) {
+  int status = 0;
+  std::unique_ptr<char, decltype(&std::free)> name(
+      abi::__cxa_demangle(type.name(), nullptr, nullptr, &status), &std::free);
+  return status == 0 && name ? std::string(name.get()) : std::string(type.name());
+}
+
 std::function<void(const std::string&, const std::string&)>& Reporter() {
   static std::function<void(const std::string&, const std::string&)> reporter;
   return reporter;
@@ -58,7 +70,7 @@ void Dispatch(const std::function<void()>& handler) {
   } catch (const RuntimeException& e) {
     Report(e.ClassName(), e.what());
   } catch (const std::exception& e) {
-    Report(typeid(e).name(), e.what());
+    Report(ClassName(typeid(e)), e.what());
   } catch (...) {
     Report("unknown", "");
   }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cstdint>
 
 #include "framework/QtSupport.h"
 
@@ -33,22 +34,108 @@ class SurfaceWidget : public QWidget {
   SpriteSurface& surface_;
 };
 
+using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
+
+// A sprite's image rectangle, 64-bit so that sprites near the ends of Int32 cannot overflow.
 struct Box {
-  Int32 x, y, w, h, group;
-  bool live;
+  std::int64_t x, y, right, bottom;
+  Int32 group;
+  std::uint32_t index;
 };
 
 bool GroupsPair(Int32 a, Int32 b) {
-  if (a < 0 && a == b) return true;
-  return (a > 0 || b > 0) && a != b;
+  if (a == 0 || b == 0) return false;
+  if (a < 0 && b < 0) return a == b;
+  return a != b;
 }
 
 bool Overlap(const Box& a, const Box& b) {
-  return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+  return a.x < b.right && b.x < a.right && a.y < b.bottom && b.y < a.bottom;
 }
 
-Int32 FloorDiv(Int32 a, Int32 b) {
+std::int64_t FloorDiv(std::int64_t a, std::int64_t b) {
   return a >= 0 ? a / b : -((-a + b - 1) / b);
+}
+
+// Appends the touching pairs of the sprites to `pairs`, in the engine's order.
+void GatherPairs(const std::vector<std::shared_ptr<Sprite>>& sprites, Pairs& pairs) {
+  std::vector<Box> boxes;
+  boxes.reserve(sprites.size());
+  std::int64_t cell = 1;
+  for (std::size_t i = 0; i < sprites.size(); ++i) {
+    const Sprite& s = *sprites[i];
+    const std::int64_t w = s.Image() ? s.Image()->Width() : 0;
+    const std::int64_t h = s.Image() ? s.Image()->Height() : 0;
+    if (w <= 0 || h <= 0 || s.Group() == 0) continue;
+    boxes.push_back(
+        Box{s.X(), s.Y(), s.X() + w, s.Y() + h, s.Group(), static_cast<std::uint32_t>(i)});
+    cell = std::max({cell, w, h});
+  }
+
+  if (boxes.size() <= 64) {
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+      for (std::size_t j = i + 1; j < boxes.size(); ++j) {
+        if (GroupsPair(boxes[i].group, boxes[j].group) && Overlap(boxes[i], boxes[j]))
+          pairs.emplace_back(boxes[i].index, boxes[j].index);
+      }
+    }
+    return;
+  }
+
+  // A grid of cells as large as the largest sprite: sprites that overlap lie in the same or
+  // neighbouring cells. The cells are hashed into buckets, at least two per sprite, and each
+  // bucket's sprites stored together; a bucket shared by two cells only adds candidates,
+  // which the overlap test rejects, and partners found twice are merged.
+  std::size_t buckets = 64;
+  while (buckets < 2 * boxes.size()) buckets *= 2;
+  const std::uint64_t mask = buckets - 1;
+  auto bucketOf = [mask](std::int64_t cx, std::int64_t cy) {
+    const std::uint64_t h = static_cast<std::uint64_t>(cx) * 0x9E3779B97F4A7C15u ^
+                            static_cast<std::uint64_t>(cy) * 0xC2B2AE3D27D4EB4Fu;
+    return static_cast<std::size_t>((h ^ (h >> 29)) & mask);
+  };
+  std::vector<std::int64_t> cellX(boxes.size()), cellY(boxes.size());
+  std::vector<std::uint32_t> start(buckets + 1, 0);
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    cellX[k] = FloorDiv(boxes[k].x, cell);
+    cellY[k] = FloorDiv(boxes[k].y, cell);
+    ++start[bucketOf(cellX[k], cellY[k]) + 1];
+  }
+  for (std::size_t b = 0; b < buckets; ++b) start[b + 1] += start[b];
+  std::vector<Box> grid(boxes.size());
+  {
+    std::vector<std::uint32_t> next(start.begin(), start.end() - 1);
+    for (std::size_t k = 0; k < boxes.size(); ++k)
+      grid[next[bucketOf(cellX[k], cellY[k])]++] = boxes[k];
+  }
+
+  // The candidates are many and about half of them fail, so the tests are combined without
+  // branches and every candidate is written, to be kept only when it passes.
+  std::vector<std::uint32_t> partners(boxes.size());
+  for (std::size_t k = 0; k < boxes.size(); ++k) {
+    const Box& a = boxes[k];
+    std::size_t found = 0;
+    for (std::int64_t dy = -1; dy <= 1; ++dy) {
+      for (std::int64_t dx = -1; dx <= 1; ++dx) {
+        const std::size_t b = bucketOf(cellX[k] + dx, cellY[k] + dy);
+        for (std::uint32_t g = start[b]; g < start[b + 1]; ++g) {
+          const Box& o = grid[g];
+          const bool pairs = ((a.group < 0) & (o.group < 0) & (a.group == o.group)) |
+                             (((a.group > 0) | (o.group > 0)) & (a.group != o.group));
+          const bool hit = (o.index > a.index) & pairs & (a.x < o.right) & (o.x < a.right) &
+                           (a.y < o.bottom) & (o.y < a.bottom);
+          if (found == partners.size()) partners.resize(2 * partners.size());
+          partners[found] = o.index;
+          found += hit;
+        }
+      }
+    }
+    const auto end = partners.begin() + static_cast<std::ptrdiff_t>(found);
+    std::sort(partners.begin(), end);
+    for (auto it = partners.begin(); it != end; ++it) {
+      if (it == partners.begin() || *it != it[-1]) pairs.emplace_back(a.index, *it);
+    }
+  }
 }
 }  // namespace
 
@@ -79,76 +166,17 @@ void SpriteSurface::Backdrop(PicturePtr picture) {
 }
 
 std::vector<std::pair<std::size_t, std::size_t>> SpriteSurface::TouchingPairs() const {
-  const std::size_t n = attached_.size();
-  std::vector<Box> boxes(n);
-  Int32 cell = 1;
-  for (std::size_t i = 0; i < n; ++i) {
-    const Sprite& s = *attached_[i];
-    const Int32 w = s.Image() ? s.Image()->Width() : 0;
-    const Int32 h = s.Image() ? s.Image()->Height() : 0;
-    boxes[i] = Box{s.X(), s.Y(), w, h, s.Group(), w > 0 && h > 0};
-    if (boxes[i].live) cell = std::max({cell, w, h});
-  }
-
-  std::vector<std::pair<std::size_t, std::size_t>> pairs;
-  if (n <= 64) {
-    for (std::size_t i = 0; i < n; ++i) {
-      if (!boxes[i].live) continue;
-      for (std::size_t j = i + 1; j < n; ++j) {
-        if (boxes[j].live && GroupsPair(boxes[i].group, boxes[j].group) &&
-            Overlap(boxes[i], boxes[j]))
-          pairs.emplace_back(i, j);
-      }
-    }
-    return pairs;
-  }
-
-  // A grid of cells as large as the largest sprite: sprites that overlap lie in the same or
-  // neighbouring cells. The cells are found by binary search in the sprites sorted by cell.
-  struct Entry {
-    std::int64_t key;
-    std::uint32_t index;
-  };
-  auto keyOf = [](Int32 cx, Int32 cy) {
-    return (static_cast<std::int64_t>(cy) << 32) + static_cast<std::int64_t>(cx);
-  };
-  std::vector<Entry> entries;
-  entries.reserve(n);
-  std::vector<Int32> cellX(n), cellY(n);
-  for (std::size_t i = 0; i < n; ++i) {
-    if (!boxes[i].live) continue;
-    cellX[i] = FloorDiv(boxes[i].x, cell);
-    cellY[i] = FloorDiv(boxes[i].y, cell);
-    entries.push_back(Entry{keyOf(cellX[i], cellY[i]), static_cast<std::uint32_t>(i)});
-  }
-  std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-    return a.key != b.key ? a.key < b.key : a.index < b.index;
-  });
-  std::vector<std::size_t> partners;
-  for (std::size_t i = 0; i < n; ++i) {
-    if (!boxes[i].live) continue;
-    partners.clear();
-    for (Int32 dy = -1; dy <= 1; ++dy) {
-      for (Int32 dx = -1; dx <= 1; ++dx) {
-        const std::int64_t key = keyOf(cellX[i] + dx, cellY[i] + dy);
-        auto lo = std::lower_bound(entries.begin(), entries.end(), key,
-                                   [](const Entry& e, std::int64_t k) { return e.key < k; });
-        for (auto it = lo; it != entries.end() && it->key == key; ++it) {
-          const std::size_t j = it->index;
-          if (j > i && GroupsPair(boxes[i].group, boxes[j].group) && Overlap(boxes[i], boxes[j]))
-            partners.push_back(j);
-        }
-      }
-    }
-    std::sort(partners.begin(), partners.end());
-    for (std::size_t j : partners) pairs.emplace_back(i, j);
-  }
+  Pairs pairs;
+  GatherPairs(attached_, pairs);
   return pairs;
 }
 
 void SpriteSurface::Update() {
   Event_NextFrame();
-  const auto pairs = TouchingPairs();
+  // The last frame's buffer is reused; a handler that runs a frame of its own gets a new one.
+  Pairs pairs = std::move(pairBuffer_);
+  pairs.clear();
+  GatherPairs(attached_, pairs);
   if (!pairs.empty()) {
     // Holds every sprite of the frame's pairs alive through the dispatch.
     const std::vector<std::shared_ptr<Sprite>> snapshot = attached_;
@@ -158,5 +186,6 @@ void SpriteSurface::Update() {
       if (a.surface_ == this && b.surface_ == this) Event_Collision(a, b);
     }
   }
+  pairBuffer_ = std::move(pairs);
   Widget()->update();
 }

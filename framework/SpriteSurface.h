@@ -19,7 +19,7 @@
 // - Two sprites touch when their image rectangles overlap by at least one pixel; a sprite
 //   without an image touches nothing.
 // - Sprites of the same negative group pair (bugs, group -1); a sprite of a positive group
-//   pairs with any sprite of another group; group 0 pairs with nothing.
+//   pairs with any sprite of another group except group 0, which pairs with nothing.
 // - The first sprite of a pair is the one attached earlier, and pairs come in order of
 //   their first sprite, then of their second.
 // - The pairs of a frame are gathered before its first Collision handler runs: a sprite
@@ -67,6 +67,7 @@ class SpriteSurface : public RectControl {
   void Detach(Sprite& sprite);
 
   std::vector<std::shared_ptr<Sprite>> attached_;
+  std::vector<std::pair<std::size_t, std::size_t>> pairBuffer_;
   PicturePtr backdrop_;
   Int32 frameSpeed_ = 0;
   bool clickToStop_ = false;

@@ -58,6 +58,9 @@ Window* FrontDocumentWindow(const Window* except) {
 class ContentWidget : public QWidget {
  public:
   explicit ContentWidget(Window& w) : window_(w) { setFocusPolicy(Qt::StrongFocus); }
+  // The frame is sized from this, so that the layout's size is that of the content area
+  // whether or not a menu bar sits above it.
+  QSize sizeHint() const override { return QSize(window_.Layout().width, window_.Layout().height); }
 
  protected:
   void mousePressEvent(QMouseEvent* e) override {
@@ -156,7 +159,7 @@ void Window::Build() {
     content_->setAutoFillBackground(true);
   }
   box->addWidget(content_);
-  frame_->resize(frame_->sizeHint().expandedTo(QSize(layout_.width, layout_.height)));
+  frame_->resize(frame_->sizeHint());
 
   for (const ControlSpec& spec : layout_.controls) {
     std::unique_ptr<Control> c = MakeControl(spec);

@@ -1,5 +1,9 @@
 #include "model/smartSurface.h"
 
+#include <string>
+
+#include "framework/Exceptions.h"
+
 void smartSurface::Event_NextFrame() {
   // A sprite attached during the frame is not visited until the next one.
   const Int32 n = sprites.Ubound();
@@ -32,6 +36,9 @@ void smartSurface::clear() {
 }
 
 void smartSurface::doDetach(Int32 index) {
+  // Entry 0 is no sprite: it is out of range like any index past the upper bound.
+  if (index < 1 || index > sprites.Ubound())
+    throw OutOfBoundsException("no sprite at index " + std::to_string(index));
   std::shared_ptr<smartSprite> held = sprites(index);
   held->Close();
   sprites.Remove(index);

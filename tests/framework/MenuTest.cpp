@@ -1,0 +1,161 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QKeySequence>
+#include <QMenu>
+
+#include <memory>
+#include <string>
+
+#include "framework/Application.h"
+#include "framework/Window.h"
+#include "tests/support/UserInput.h"
+#include "tests/support/WindowFixture.h"
+
+namespace {
+std::shared_ptr<MenuItem> Item(std::shared_ptr<MenuItem> item, const std::string& name,
+                               const std::string& text, bool autoEnable = true) {
+  item->Name(name);
+  item->Text(text);
+  item->AutoEnable(autoEnable);
+  return item;
+}
+
+std::shared_ptr<MenuItem> Item(const std::string& name, const std::string& text,
+                               bool autoEnable = true) {
+  return Item(std::make_shared<MenuItem>(), name, text, autoEnable);
+}
+
+// Enables FileSave when `saveAllowed`, as a program's EnableMenuItems does.
+class MenuApp : public Application {
+ public:
+  int enableRuns = 0;
+  bool saveAllowed = false;
+  void Event_EnableMenuItems() override {
+    ++enableRuns;
+    if (saveAllowed) MenuBar()->_Lookup("FileSave")->Enabled(true);
+  }
+};
+
+// File: Save (enabled only by code), Recent (a sub-menu filled after it was appended), Quit.
+// Help: More (a sub-menu appended after being filled) holding the About item.
+class MenuTest : public WindowFixture {
+ protected:
+  void SetUp() override {
+    auto bar = std::make_shared<MenuBar>();
+    file = Item("FileMenu", "File");
+    bar->Append(file);
+    save = Item("FileSave", "Save", false);
+    save->KeyboardShortcut("Cmd+S");
+    file->Append(save);
+    recent = Item("FileRecent", "Recent");
+    file->Append(recent);
+    recent->Append(Item("FileRecent1", "Field study"));
+    quit = Item(std::make_shared<QuitMenuItem>(), "FileQuit", "Quit");
+    quit->KeyboardShortcut("Cmd+Q");
+    file->Append(quit);
+
+    help = Item("HelpMenu", "Help");
+    auto more = Item("HelpMore", "More");
+    about = Item(std::make_shared<AppMenuItem>(), "HelpAbout", "About Quellmoor");
+    more->Append(about);
+    help->Append(more);
+    bar->Append(help);
+
+    app.MenuBar(bar);
+    app._AddMenuHandler("FileSave", [this] { return ++saves > 0; });
+    app._AddMenuHandler("HelpAbout", [this] { return ++abouts > 0; });
+  }
+  MenuBar& Bar() { return *app.MenuBar(); }
+
+  MenuApp app;
+  std::shared_ptr<MenuItem> file, save, recent, quit, help, about;
+  int saves = 0;
+  int abouts = 0;
+};
+
+TEST_F(MenuTest, ChildFindsDirectChildrenAndLookupSearchesTheWholeBar) {
+  EXPECT_EQ(Bar().Child("FileMenu"), file);
+  EXPECT_EQ(Bar().Child("FileSave"), nullptr);
+  EXPECT_EQ(file->Child("FileQuit"), quit);
+  EXPECT_EQ(file->Parent(), &Bar());
+  EXPECT_EQ(Bar().Children().size(), 2u);
+
+  EXPECT_EQ(Bar()._Lookup("HelpAbout"), about);
+  EXPECT_NE(dynamic_cast<AppMenuItem*>(Bar()._Lookup("HelpAbout").get()), nullptr);
+  EXPECT_EQ(Bar()._Lookup("FileRecent1")->Text(), "Field study");
+  EXPECT_EQ(help->_Lookup("HelpMenu"), help);
+  EXPECT_EQ(help->_Lookup("FileSave"), nullptr);
+  EXPECT_EQ(Bar()._Lookup("Nowhere"), nullptr);
+}
+
+TEST_F(MenuTest, OnScreenMenusMirrorTheTreeWhateverTheOrderItWasBuiltIn) {
+  EXPECT_EQ(file->Menu()->actions(),
+            (QList<QAction*>{save->Action(), recent->Menu()->menuAction(), quit->Action()}));
+  auto more = Bar()._Lookup("HelpMore");
+  EXPECT_EQ(help->Menu()->actions(), QList<QAction*>{more->Menu()->menuAction()});
+  EXPECT_EQ(more->Menu()->actions(), QList<QAction*>{about->Action()});
+  EXPECT_EQ(more->Menu()->title(), "More");
+}
+
+TEST_F(MenuTest, AnItemWithoutAutoEnableStaysDisabledUntilCodeEnablesIt) {
+  EXPECT_FALSE(save->Action()->isEnabled());
+  save->Choose();
+  save->Action()->trigger();
+  EXPECT_EQ(saves, 0);
+
+  save->Enabled(true);
+  EXPECT_TRUE(save->Action()->isEnabled());
+  save->Choose();
+  EXPECT_EQ(saves, 1);
+  save->Action()->trigger();
+  EXPECT_EQ(saves, 2);
+}
+
+TEST_F(MenuTest, ChoosingRunsTheHandlerBoundToTheItemsName) {
+  about->Choose();
+  EXPECT_EQ(abouts, 1);
+  EXPECT_EQ(saves, 0);
+  EXPECT_TRUE(app.HasMenuHandler("HelpAbout"));
+  EXPECT_FALSE(app.HasMenuHandler("FileRecent1"));
+  EXPECT_FALSE(app.HandleMenuCommand("FileRecent1"));
+  Bar()._Lookup("FileRecent1")->Choose();
+  EXPECT_EQ(app.QuitRequests(), 0);
+}
+
+TEST_F(MenuTest, TheQuitItemAsksTheApplicationToQuit) {
+  quit->Choose();
+  EXPECT_EQ(app.QuitRequests(), 1);
+}
+
+TEST_F(MenuTest, EnableMenuItemsRunsTheApplicationsHandlerAlsoBeforeAMenuOpens) {
+  app.saveAllowed = true;
+  EnableMenuItems();
+  EXPECT_EQ(app.enableRuns, 1);
+  EXPECT_TRUE(save->Action()->isEnabled());
+
+  file->Menu()->popup(QPoint(0, 0));
+  file->Menu()->hide();
+  EXPECT_EQ(app.enableRuns, 2);
+}
+
+TEST_F(MenuTest, TheCommandKeyIsControl) {
+  EXPECT_EQ(quit->Action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+  EXPECT_EQ(save->Action()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_S));
+  EXPECT_EQ(quit->KeyboardShortcut(), "Cmd+Q");
+}
+
+TEST_F(MenuTest, ShortcutsTypedInAWindowChooseEnabledItemsOnly) {
+  Window window(WindowLayout{.title = "Keys"});
+  window.Build();
+  window.SetFocus();
+
+  UserInput::PressKey(window, "Ctrl+S");
+  EXPECT_EQ(saves, 0);
+  save->Enabled(true);
+  UserInput::PressKey(window, "Ctrl+S");
+  EXPECT_EQ(saves, 1);
+  UserInput::PressKey(window, "Ctrl+Q");
+  EXPECT_EQ(app.QuitRequests(), 1);
+}
+}  // namespace

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "framework/Application.h"
+#include "framework/Exceptions.h"
+#include "framework/Rnd.h"
+#include "framework/Runtime.h"
+
+namespace {
+// Records the reports of unhandled exceptions instead of showing them.
+class RuntimeTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Runtime::OnUnhandledException([this](const std::string& className, const std::string& text) {
+      reports.push_back(className + ": " + text);
+    });
+  }
+  void TearDown() override { Runtime::OnUnhandledException(nullptr); }
+  Application app;
+  std::vector<std::string> reports;
+};
+
+TEST_F(RuntimeTest, AnExceptionEscapingAHandlerIsReportedByItsClassAndEndsTheProgram) {
+  struct Case {
+    std::function<void()> handler;
+    const char* report;
+  };
+  const Case cases[] = {
+      {[] { throw NilObjectException("no window Sample"); },
+       "NilObjectException: no window Sample"},
+      {[] { throw OutOfBoundsException("index 7"); }, "OutOfBoundsException: index 7"},
+      {[] { throw RndScriptExhausted(); }, "RndScriptExhausted: Rnd: the scripted draws ran out"},
+      {[] { throw std::runtime_error("disk full"); }, "std::runtime_error: disk full"},
+      {[] { throw 42; }, "unknown: "},
+  };
+  int quits = 0;
+  for (const Case& c : cases) {
+    reports.clear();
+    Runtime::Dispatch(c.handler);
+    EXPECT_EQ(reports, std::vector<std::string>{c.report});
+    EXPECT_EQ(app.QuitRequests(), ++quits);
+  }
+}
+
+TEST_F(RuntimeTest, AHandlerThatReturnsIsNotReported) {
+  bool ran = false;
+  Runtime::Dispatch([&] { ran = true; });
+  EXPECT_TRUE(ran);
+  EXPECT_EQ(reports, std::vector<std::string>{});
+  EXPECT_EQ(app.QuitRequests(), 0);
+}
+
+TEST_F(RuntimeTest, AnExceptionCaughtInANestedDispatchIsReportedOnceAndTheOuterHandlerGoesOn) {
+  bool resumed = false;
+  Runtime::Dispatch([&] {
+    Runtime::Dispatch([] { throw NilObjectException("inner"); });
+    resumed = true;
+  });
+  EXPECT_TRUE(resumed);
+  EXPECT_EQ(reports, std::vector<std::string>{"NilObjectException: inner"});
+}
+}  // namespace
