@@ -15,10 +15,6 @@ Int32 Ticks() {
   return static_cast<Int32>(ticks % std::numeric_limits<Int32>::max());
 }
 
-double Round(double value) {
-  return std::round(value);
-}
-
 Int32 ToInt32(double value) {
   if (std::isnan(value)) return 0;
   if (value >= 2147483647.0) return std::numeric_limits<Int32>::max();
@@ -135,14 +131,4 @@ std::string Chr(Int32 code) {
     out += static_cast<char>(0x80 | (c & 0x3F));
   }
   return out;
-}
-
-double Sin(double radians) {
-  return std::sin(radians);
-}
-double Cos(double radians) {
-  return std::cos(radians);
-}
-double ATan2(double y, double x) {
-  return std::atan2(y, x);
 }

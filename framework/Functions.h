@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <string>
 
 #include "framework/Types.h"
@@ -9,7 +10,9 @@
 Int32 Ticks();
 
 // The nearest whole number; halves go away from zero. NaN and infinities pass unchanged.
-double Round(double value);
+inline double Round(double value) {
+  return std::round(value);
+}
 
 // Double to Int32 for every Double: the fraction is dropped (towards zero), NaN gives 0 and
 // values beyond the Int32 range saturate at its ends.
@@ -32,7 +35,14 @@ double Val(const std::string& text);
 // The one-character text of a character code (UTF-8 for codes above 127).
 std::string Chr(Int32 code);
 
-double Sin(double radians);
-double Cos(double radians);
+// Inline, so that a sine and a cosine of one angle can be computed together.
+inline double Sin(double radians) {
+  return std::sin(radians);
+}
+inline double Cos(double radians) {
+  return std::cos(radians);
+}
 // The angle of the point (x, y) in radians, in (-pi, pi]; 0 for the origin.
-double ATan2(double y, double x);
+inline double ATan2(double y, double x) {
+  return std::atan2(y, x);
+}

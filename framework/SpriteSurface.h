@@ -36,7 +36,7 @@ class SpriteSurface : public RectControl {
 
   // A sprite on no surface joins this one, as its newest sprite. A sprite already on a
   // surface is first taken off it.
-  void Attach(const std::shared_ptr<Sprite>& sprite);
+  virtual void Attach(const std::shared_ptr<Sprite>& sprite);
   void Update();
 
   const PicturePtr& Backdrop() const { return backdrop_; }

@@ -3,6 +3,6 @@
 #include "model/clickSurface.h"
 
 void clickSprite::redraw(smartSurface& field) {
-  auto* surface = dynamic_cast<clickSurface*>(&field);
+  clickSurface* surface = field.asClickSurface();
   if (surface && !surface->processingClick) move(field);
 }

@@ -11,6 +11,8 @@ class clickSurface : public smartSurface {
   // bugs into it: nothing moves, ages or mates then.
   bool processingClick = false;
 
+  clickSurface* asClickSurface() override { return this; }
+
   // Takes the oldest sprite under the window point off the field and returns it, its X, Y
   // turned into its offset from the pointer; null when no sprite is there.
   std::shared_ptr<smartSprite> mouseDown(Int32 x, Int32 y);

@@ -58,14 +58,18 @@ std::string critterSprite::metamorphosis(const std::string& scenario) {
 }
 
 void critterSprite::collision(smartSurface& field, smartSprite& other) {
-  if (auto* partner = dynamic_cast<critterSprite*>(&other)) {
-    auto* pond = dynamic_cast<popSurface*>(&field);
+  // The bug's own conditions come first: they rule out most contacts without a look at the
+  // partner or the field.
+  critterSprite* partner = age > Globals::AgeAtMaturity && TimeSinceRepro > Globals::Interbirth
+                               ? other.asCritter()
+                               : nullptr;
+  if (partner) {
+    popSurface* pond = field.asPopSurface();
     // The capacity of a field index that has none is taken as 0: no births there.
     const Int32 index = pond ? pond->Index() : -1;
     const bool room = pond && index >= 0 && index <= Globals::MaxNumCritters.Ubound() &&
                       pond->numCritters < Globals::MaxNumCritters(index);
-    if (room && !pond->processingClick && age > Globals::AgeAtMaturity &&
-        TimeSinceRepro > Globals::Interbirth && partner->age > Globals::AgeAtMaturity) {
+    if (room && !pond->processingClick && partner->age > Globals::AgeAtMaturity) {
       direction = ATan2(yLoc - partner->yLoc, xLoc - partner->xLoc);
       auto child = std::make_shared<critterSprite>();
       child->prepare(field);
@@ -82,5 +86,5 @@ void critterSprite::collision(smartSurface& field, smartSprite& other) {
       TimeSinceRepro = 0;
     }
   }
-  if (dynamic_cast<wormSprite*>(&other) && phenotype == "larva") exposed = true;
+  if (other.asWorm() && phenotype == "larva") exposed = true;
 }

@@ -30,4 +30,5 @@ class critterSprite : public bounceSprite {
   virtual std::string metamorphosis(const std::string& scenario);
   // Mating with a touching adult (19 draws per birth) and exposure to a worm.
   void collision(smartSurface& field, smartSprite& other) override;
+  critterSprite* asCritter() override { return this; }
 };

@@ -23,19 +23,19 @@ void popSurface::addedSprite(smartSprite& sprite) {
     b->xLoc = b->X();
     b->yLoc = b->Y();
   }
-  if (dynamic_cast<critterSprite*>(&sprite)) ++numCritters;
-  if (dynamic_cast<wormSprite*>(&sprite)) ++numWorms;
+  if (sprite.asCritter()) ++numCritters;
+  if (sprite.asWorm()) ++numWorms;
 }
 
 void popSurface::removedSprite(smartSprite& sprite) {
-  if (dynamic_cast<critterSprite*>(&sprite)) --numCritters;
-  if (dynamic_cast<wormSprite*>(&sprite)) --numWorms;
+  if (sprite.asCritter()) --numCritters;
+  if (sprite.asWorm()) --numWorms;
 }
 
 void popSurface::redraw() {
   Int32 i = 1;
   while (i <= sprites.Ubound()) {
-    auto* bug = dynamic_cast<critterSprite*>(sprites(i).get());
+    critterSprite* bug = sprites(i)->asCritter();
     if (bug && bug->age > Globals::Lifespan) {
       doDetach(i);  // the next sprite moves into entry i
     } else {

@@ -13,6 +13,7 @@ class popSurface : public clickSurface {
   Int32 numWorms = 0;
 
   void prepare() override;
+  popSurface* asPopSurface() override { return this; }
   void addedSprite(smartSprite& sprite) override;
   void removedSprite(smartSprite& sprite) override;
   void redraw() override;

@@ -12,12 +12,15 @@ void smartSurface::Event_NextFrame() {
 }
 
 void smartSurface::Event_Collision(Sprite& sprite1, Sprite& sprite2) {
-  auto* s1 = dynamic_cast<smartSprite*>(&sprite1);
-  auto* s2 = dynamic_cast<smartSprite*>(&sprite2);
-  if (!s1 || !s2) return;
+  auto* s1 = static_cast<smartSprite*>(&sprite1);
+  auto* s2 = static_cast<smartSprite*>(&sprite2);
   s1->collision(*this, *s2);
   s2->collision(*this, *s1);
   collision(*s1, *s2);
+}
+
+void smartSurface::Attach(const std::shared_ptr<Sprite>& sprite) {
+  if (dynamic_cast<smartSprite*>(sprite.get())) SpriteSurface::Attach(sprite);
 }
 
 void smartSurface::doAttach(const std::shared_ptr<smartSprite>& sprite) {

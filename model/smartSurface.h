@@ -9,6 +9,9 @@
 // A sprite surface that keeps its own list of sprites and turns each frame into calls on
 // them: NextFrame becomes every sprite's redraw in list order, then the surface's own;
 // each Collision becomes both sprites' collision, then the surface's.
+class clickSurface;
+class popSurface;
+
 class smartSurface : public SpriteSurface {
  public:
   explicit smartSurface(const ControlSpec& spec) : SpriteSurface(spec) {}
@@ -23,7 +26,13 @@ class smartSurface : public SpriteSurface {
     (void)s2;
   }
   virtual void prepare() {}
+  // The surface as a pick-up surface or a population field, or null (cheaper than a cast).
+  virtual clickSurface* asClickSurface() { return nullptr; }
+  virtual popSurface* asPopSurface() { return nullptr; }
   void doAttach(const std::shared_ptr<smartSprite>& sprite);
+  // Only smartSprite objects join the surface; any other sprite is ignored, so that the
+  // frame dispatch can take every attached sprite as one.
+  void Attach(const std::shared_ptr<Sprite>& sprite) override;
   // True when the window point lies strictly inside the field's rectangle.
   bool within(Int32 x, Int32 y) const;
   // Detaches every sprite, newest first, then runs one frame of the empty field.

@@ -8,4 +8,5 @@ class wormSprite : public bounceSprite {
  public:
   // 3 draws: heading, x, y.
   void prepare(smartSurface& field) override;
+  wormSprite* asWorm() override { return this; }
 };
