@@ -72,13 +72,31 @@ void GatherPairs(const std::vector<std::shared_ptr<Sprite>>& sprites, Pairs& pai
     cell = std::max({cell, w, h});
   }
 
-  if (boxes.size() <= 64) {
+  if (boxes.size() <= 16) {
     for (std::size_t i = 0; i < boxes.size(); ++i) {
       for (std::size_t j = i + 1; j < boxes.size(); ++j) {
         if (GroupsPair(boxes[i].group, boxes[j].group) && Overlap(boxes[i], boxes[j]))
           pairs.emplace_back(boxes[i].index, boxes[j].index);
       }
     }
+    return;
+  }
+
+  if (boxes.size() <= 256) {
+    // Sweep along x: only sprites whose x ranges overlap are compared; the pairs found are
+    // then put into the engine's order.
+    const std::size_t first = pairs.size();
+    std::vector<Box> byX(boxes);
+    std::sort(byX.begin(), byX.end(), [](const Box& a, const Box& b) { return a.x < b.x; });
+    for (std::size_t p = 0; p < byX.size(); ++p) {
+      const Box& a = byX[p];
+      for (std::size_t q = p + 1; q < byX.size() && byX[q].x < a.right; ++q) {
+        const Box& o = byX[q];
+        if (a.y < o.bottom && o.y < a.bottom && GroupsPair(a.group, o.group))
+          pairs.emplace_back(std::min(a.index, o.index), std::max(a.index, o.index));
+      }
+    }
+    std::sort(pairs.begin() + static_cast<std::ptrdiff_t>(first), pairs.end());
     return;
   }
 

@@ -204,7 +204,8 @@ Pairs BruteForcePairs(const std::vector<std::shared_ptr<Sprite>>& sprites) {
 }
 
 // Crowded fields of mixed sizes and groups, with sprites off the field, far away, at the ends
-// of Int32 and without images: beyond 64 sprites the engine searches a grid.
+// of Int32 and without images: the engine compares all pairs of a few sprites, sweeps along x
+// up to 256 and searches a grid beyond.
 TEST(SpriteSurfaceTest, TheGridFindsExactlyThePairsOfABruteForceSearch) {
   constexpr Int32 kLow = std::numeric_limits<Int32>::min();
   constexpr Int32 kHigh = std::numeric_limits<Int32>::max();
@@ -214,7 +215,8 @@ TEST(SpriteSurfaceTest, TheGridFindsExactlyThePairsOfABruteForceSearch) {
     Int32 width, height;
     std::uint32_t seed;
   };
-  const Case cases[] = {{60, 13, 80, 60, 1},
+  const Case cases[] = {{14, 13, 30, 25, 6},
+                        {60, 13, 80, 60, 1},
                         {65, 13, 80, 60, 2},
                         {325, 13, 256, 184, 3},
                         {400, 60, 256, 184, 4},
