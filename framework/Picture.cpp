@@ -5,19 +5,17 @@
 #include "framework/QtSupport.h"
 
 Picture::Picture(Int32 width, Int32 height, Int32 depth)
-    : impl_(std::make_unique<Impl>()), depth_(depth), graphics_(*this) {
+    : impl_(std::make_unique<Impl>()),
+      width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
+      depth_(depth),
+      graphics_(*this) {
   impl_->image = QImage(std::max(width, 0), std::max(height, 0), QImage::Format_RGB32);
   impl_->image.fill(Qt::white);
 }
 
 Picture::~Picture() = default;
 
-Int32 Picture::Width() const {
-  return impl_->image.width();
-}
-Int32 Picture::Height() const {
-  return impl_->image.height();
-}
 Int32 Picture::Depth() const {
   return depth_;
 }

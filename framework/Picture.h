@@ -20,8 +20,9 @@ class Picture {
   Picture(const Picture&) = delete;
   Picture& operator=(const Picture&) = delete;
 
-  Int32 Width() const;
-  Int32 Height() const;
+  // A picture's size is fixed when it is made.
+  Int32 Width() const { return width_; }
+  Int32 Height() const { return height_; }
   Int32 Depth() const;
   Int32 Transparent() const;
   void Transparent(Int32 value);
@@ -41,6 +42,8 @@ class Picture {
 
  private:
   std::unique_ptr<Impl> impl_;
+  Int32 width_;
+  Int32 height_;
   Int32 depth_;
   Int32 transparent_ = 0;
   std::uint64_t version_ = 0;
