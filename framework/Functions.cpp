@@ -15,12 +15,6 @@ Int32 Ticks() {
   return static_cast<Int32>(ticks % std::numeric_limits<Int32>::max());
 }
 
-Int32 ToInt32(double value) {
-  if (std::isnan(value)) return 0;
-  if (value >= 2147483647.0) return std::numeric_limits<Int32>::max();
-  if (value <= -2147483648.0) return std::numeric_limits<Int32>::min();
-  return static_cast<Int32>(value);
-}
 
 std::string Str(Int32 value) {
   return std::to_string(value);

@@ -16,7 +16,12 @@ inline double Round(double value) {
 
 // Double to Int32 for every Double: the fraction is dropped (towards zero), NaN gives 0 and
 // values beyond the Int32 range saturate at its ends.
-Int32 ToInt32(double value);
+inline Int32 ToInt32(double value) {
+  if (std::isnan(value)) return 0;
+  if (value >= 2147483647.0) return 2147483647;
+  if (value <= -2147483648.0) return -2147483647 - 1;
+  return static_cast<Int32>(value);
+}
 
 // The decimal digits of an Int32, with a leading "-" when negative.
 std::string Str(Int32 value);
