@@ -30,8 +30,13 @@ void bounceSprite::bounce(smartSurface& field) {
 }
 
 void bounceSprite::shuffle() {
-  xLoc = xLoc + speed * Cos(direction);
-  yLoc = yLoc + speed * Sin(direction);
+  if (!(direction == stepHeading_)) {
+    stepHeading_ = direction;
+    stepCos_ = Cos(direction);
+    stepSin_ = Sin(direction);
+  }
+  xLoc = xLoc + speed * stepCos_;
+  yLoc = yLoc + speed * stepSin_;
   X(ToInt32(Round(xLoc)));
   Y(ToInt32(Round(yLoc)));
 }

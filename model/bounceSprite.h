@@ -1,5 +1,7 @@
 #pragma once
 
+#include <limits>
+
 #include "model/clickSprite.h"
 
 // Moves in a straight line at constant speed from an exact position, bouncing off the
@@ -20,4 +22,11 @@ class bounceSprite : public clickSprite {
   virtual void bounce(smartSurface& field);
   // One step along the heading.
   virtual void shuffle();
+
+ private:
+  // The cosine and sine of the last heading stepped along: a heading changes only at an
+  // edge or a contact, so most steps reuse them.
+  double stepHeading_ = std::numeric_limits<double>::quiet_NaN();
+  double stepCos_ = 1.0;
+  double stepSin_ = 0.0;
 };
