@@ -151,6 +151,9 @@ void Window::Build() {
     content_->resize(layout_.width, layout_.height);
   } else {
     content_->setFixedSize(layout_.width, layout_.height);
+    // The frame follows: a window without resizing can be neither dragged larger nor
+    // maximised.
+    box->setSizeConstraint(QLayout::SetFixedSize);
   }
   if (layout_.hasBackColor) {
     QPalette pal = content_->palette();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QWidget>
+
 #include <string>
 #include <vector>
 
@@ -24,14 +26,34 @@ WindowLayout RecorderLayout() {
   layout.width = 240;
   layout.height = 160;
   layout.controls = {
-      {.kind = ControlKind::StaticText, .name = "Caption", .left = 10, .top = 10, .width = 100,
-       .height = 20, .text = "Value"},
-      {.kind = ControlKind::EditField, .name = "Entry", .index = 0, .left = 10, .top = 40,
-       .width = 60, .height = 22},
-      {.kind = ControlKind::EditField, .name = "Entry", .index = 1, .left = 80, .top = 40,
-       .width = 60, .height = 22},
-      {.kind = ControlKind::PushButton, .name = "Go", .left = 10, .top = 80, .width = 80,
-       .height = 24, .text = "Go"},
+      {.kind = ControlKind::StaticText,
+       .name = "Caption",
+       .left = 10,
+       .top = 10,
+       .width = 100,
+       .height = 20,
+       .text = "Value"},
+      {.kind = ControlKind::EditField,
+       .name = "Entry",
+       .index = 0,
+       .left = 10,
+       .top = 40,
+       .width = 60,
+       .height = 22},
+      {.kind = ControlKind::EditField,
+       .name = "Entry",
+       .index = 1,
+       .left = 80,
+       .top = 40,
+       .width = 60,
+       .height = 22},
+      {.kind = ControlKind::PushButton,
+       .name = "Go",
+       .left = 10,
+       .top = 80,
+       .width = 80,
+       .height = 24,
+       .text = "Go"},
       {.kind = ControlKind::Timer, .name = "Clock"},
   };
   return layout;
@@ -79,14 +101,10 @@ TEST_F(WindowTest, BuildsControlsInLayoutOrderThenRaisesTheirOpenThenTheWindows)
   RecorderWindow& w = SharedWindow<RecorderWindow>();
 
   const std::vector<std::string> expected = {
-      "make Caption",           "bind Caption",
-      "make Entry(0)",          "bind Entry(0)",
-      "make Entry(1)",          "bind Entry(1)",
-      "make Go",                "bind Go",
-      "make Clock",             "bind Clock",
-      "open Caption of 5",      "open Entry(0) of 5",
-      "open Entry(1) of 5",     "open Go of 5",
-      "open Clock of 5",        "open window",
+      "make Caption",       "bind Caption",  "make Entry(0)",     "bind Entry(0)",
+      "make Entry(1)",      "bind Entry(1)", "make Go",           "bind Go",
+      "make Clock",         "bind Clock",    "open Caption of 5", "open Entry(0) of 5",
+      "open Entry(1) of 5", "open Go of 5",  "open Clock of 5",   "open window",
   };
   EXPECT_EQ(events, expected);
   EXPECT_EQ(w.Title(), "Recorder");
@@ -107,9 +125,9 @@ TEST_F(WindowTest, FindsControlsByNameAndControlArrayIndex) {
     bool found;
   };
   const Case cases[] = {
-      {"Caption", -1, true}, {"Entry", 0, true},   {"Entry", 1, true},   {"Clock", -1, true},
-      {"Entry", -1, false},  {"Entry", 2, false},  {"Caption", 0, false}, {"caption", -1, false},
-      {"Missing", -1, false},
+      {"Caption", -1, true}, {"Entry", 0, true},     {"Entry", 1, true},
+      {"Clock", -1, true},   {"Entry", -1, false},   {"Entry", 2, false},
+      {"Caption", 0, false}, {"caption", -1, false}, {"Missing", -1, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(Label(c.name, c.index));
@@ -184,5 +202,22 @@ TEST_F(WindowTest, CloseRaisesCloseOnceAndClosingAClosedWindowDoesNothing) {
   EXPECT_FALSE(next.IsClosed());
   EXPECT_EQ(OpenWindows(), std::vector<Window*>{&next});
   EXPECT_EQ(&SharedWindow<RecorderWindow>(), &next);
+}
+
+TEST_F(WindowTest, OnlyAResizableWindowCanChangeItsSize) {
+  for (const bool resizable : {false, true}) {
+    SCOPED_TRACE(resizable ? "resizable" : "fixed");
+    WindowLayout layout = RecorderLayout();
+    layout.resizable = resizable;
+    Window w(layout);
+    w.Build();
+    w.Show();
+    Runtime::ProcessEvents();
+    const QSize shown = w.Widget()->size();
+    w.Widget()->resize(shown + QSize(100, 80));
+    Runtime::ProcessEvents();
+    EXPECT_EQ(w.Widget()->size() != shown, resizable);
+    EXPECT_EQ(w.Widget()->maximumSize() == w.Widget()->minimumSize(), !resizable);
+  }
 }
 }  // namespace
