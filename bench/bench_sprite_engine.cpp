@@ -14,8 +14,8 @@ namespace {
 class CountingSurface : public SpriteSurface {
  public:
   CountingSurface()
-      : SpriteSurface(ControlSpec{.kind = ControlKind::SpriteSurface, .name = "Field",
-                                  .width = 256, .height = 184}) {}
+      : SpriteSurface(ControlSpec{
+            .kind = ControlKind::SpriteSurface, .name = "Field", .width = 256, .height = 184}) {}
   std::int64_t collisions = 0;
 
  protected:

@@ -15,7 +15,6 @@ Int32 Ticks() {
   return static_cast<Int32>(ticks % std::numeric_limits<Int32>::max());
 }
 
-
 std::string Str(Int32 value) {
   return std::to_string(value);
 }

@@ -28,7 +28,7 @@ struct ControlSpec {
   Int32 top = 0;
   Int32 width = 0;  // a Line runs from (left, top) to (left + width, top + height)
   Int32 height = 0;
-  std::string text{};             // caption or text; "\r" separates lines
+  std::string text{};               // caption or text; "\r" separates lines
   std::vector<std::string> rows{};  // pop-up rows, or a list's column headings
   Int32 textSize = 12;
   Int32 alignment = 0;  // 0 left, 1 centred, 2 right

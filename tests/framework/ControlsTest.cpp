@@ -15,8 +15,14 @@
 
 namespace {
 ControlSpec Radio(const char* name, Int32 top, bool on) {
-  return {.kind = ControlKind::RadioButton, .name = name, .left = 10, .top = top, .width = 120,
-          .height = 20, .text = name, .value = on};
+  return {.kind = ControlKind::RadioButton,
+          .name = name,
+          .left = 10,
+          .top = top,
+          .width = 120,
+          .height = 20,
+          .text = name,
+          .value = on};
 }
 
 WindowLayout ChoicesLayout(std::vector<bool> radiosOn) {
@@ -28,9 +34,14 @@ WindowLayout ChoicesLayout(std::vector<bool> radiosOn) {
   for (std::size_t i = 0; i < radiosOn.size(); ++i) {
     layout.controls.push_back(Radio(names[i], 10 + 30 * static_cast<Int32>(i), radiosOn[i]));
   }
-  layout.controls.push_back({.kind = ControlKind::PopupMenu, .name = "Season", .left = 140,
-                             .top = 10, .width = 110, .height = 24,
-                             .rows = {"Spring", "Summer", "Autumn"}, .listIndex = 1});
+  layout.controls.push_back({.kind = ControlKind::PopupMenu,
+                             .name = "Season",
+                             .left = 140,
+                             .top = 10,
+                             .width = 110,
+                             .height = 24,
+                             .rows = {"Spring", "Summer", "Autumn"},
+                             .listIndex = 1});
   return layout;
 }
 
@@ -124,8 +135,8 @@ TEST(TimerTest, ModesFireNeverOnceOrRepeatedly) {
 }
 
 TEST(TimerTest, FireRunsTheActionAndEndsAOneShotTimer) {
-  Timer timer(ControlSpec{
-      .kind = ControlKind::Timer, .name = "Tick", .timerMode = 1, .timerPeriod = 30});
+  Timer timer(
+      ControlSpec{.kind = ControlKind::Timer, .name = "Tick", .timerMode = 1, .timerPeriod = 30});
   int fired = 0;
   timer.onAction = [&] { ++fired; };
   timer.Fire();

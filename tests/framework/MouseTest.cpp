@@ -21,12 +21,25 @@ WindowLayout FieldLayout() {
   layout.width = 300;
   layout.height = 200;
   layout.controls = {
-      {.kind = ControlKind::SpriteSurface, .name = "Surface", .left = 20, .top = 30, .width = 120,
+      {.kind = ControlKind::SpriteSurface,
+       .name = "Surface",
+       .left = 20,
+       .top = 30,
+       .width = 120,
        .height = 90},
-      {.kind = ControlKind::Canvas, .name = "Board", .left = 160, .top = 30, .width = 100,
+      {.kind = ControlKind::Canvas,
+       .name = "Board",
+       .left = 160,
+       .top = 30,
+       .width = 100,
        .height = 100},
-      {.kind = ControlKind::StaticText, .name = "Note", .left = 20, .top = 150, .width = 200,
-       .height = 20, .text = "Drag a ladybug"},
+      {.kind = ControlKind::StaticText,
+       .name = "Note",
+       .left = 20,
+       .top = 150,
+       .width = 200,
+       .height = 20,
+       .text = "Drag a ladybug"},
   };
   return layout;
 }
@@ -97,8 +110,8 @@ TEST_F(MouseTest, PressesOverAnyControlReachTheWindowInContentCoordinates) {
     const std::string down = std::to_string(c.x) + "," + std::to_string(c.y);
     const std::string mid = std::to_string(c.x + 3) + "," + std::to_string(c.y + 2);
     const std::string end = std::to_string(c.x + 5) + "," + std::to_string(c.y + 4);
-    EXPECT_EQ(window.log, (std::vector<std::string>{"down " + down, "drag " + mid,
-                                                      "drag " + end, "up " + end}));
+    EXPECT_EQ(window.log, (std::vector<std::string>{"down " + down, "drag " + mid, "drag " + end,
+                                                    "up " + end}));
   }
 }
 

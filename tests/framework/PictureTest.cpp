@@ -155,9 +155,9 @@ TEST(ColorTest, CmyAndRgb) {
     Color got, expected;
   };
   const Case cases[] = {
-      {CMY(0.1, 1, 1), Color{230, 0, 0}},    {CMY(0, 0, 0), kWhite},
-      {CMY(1, 1, 1), Color{0, 0, 0}},        {CMY(0.5, 0.25, 0.75), Color{128, 191, 64}},
-      {CMY(-2, 3, NAN), Color{255, 0, 255}}, {RGB(12, 34, 56), Color{12, 34, 56}},
+      {CMY(0.1, 1, 1), Color{230, 0, 0}},      {CMY(0, 0, 0), kWhite},
+      {CMY(1, 1, 1), Color{0, 0, 0}},          {CMY(0.5, 0.25, 0.75), Color{128, 191, 64}},
+      {CMY(-2, 3, NAN), Color{255, 0, 255}},   {RGB(12, 34, 56), Color{12, 34, 56}},
       {RGB(300, -5, 255), Color{255, 0, 255}},
   };
   for (const Case& c : cases) {
@@ -173,9 +173,17 @@ WindowLayout ShowcaseLayout() {
   layout.width = 200;
   layout.height = 120;
   layout.controls = {
-      {.kind = ControlKind::SpriteSurface, .name = "Surface", .left = 10, .top = 10, .width = 35,
+      {.kind = ControlKind::SpriteSurface,
+       .name = "Surface",
+       .left = 10,
+       .top = 10,
+       .width = 35,
        .height = 25},
-      {.kind = ControlKind::Canvas, .name = "Board", .left = 100, .top = 10, .width = 40,
+      {.kind = ControlKind::Canvas,
+       .name = "Board",
+       .left = 100,
+       .top = 10,
+       .width = 40,
        .height = 40},
   };
   return layout;

@@ -19,8 +19,8 @@ using Pairs = std::vector<std::pair<std::size_t, std::size_t>>;
 class RecordingSurface : public SpriteSurface {
  public:
   RecordingSurface()
-      : SpriteSurface(ControlSpec{.kind = ControlKind::SpriteSurface, .name = "Field",
-                                  .width = 256, .height = 184}) {}
+      : SpriteSurface(ControlSpec{
+            .kind = ControlKind::SpriteSurface, .name = "Field", .width = 256, .height = 184}) {}
   std::vector<std::string> log;
   std::map<const Sprite*, std::string> names;
   std::function<void(Sprite&, Sprite&)> onCollision;
@@ -74,9 +74,9 @@ TEST(SpriteSurfaceTest, ImageRectanglesTouchWhenTheyShareAPixel) {
   };
   // The first sprite is 10x10 at (20, 20): its pixels are 20..29.
   const Case cases[] = {
-      {10, 20, 20, true},  {10, 29, 29, true},  {10, 11, 11, true},   {10, 29, 11, true},
-      {10, 30, 20, false}, {10, 20, 30, false}, {10, 10, 20, false},  {10, 20, 10, false},
-      {10, 30, 30, false}, {1, 29, 29, true},   {1, 30, 29, false},   {1, 19, 25, false},
+      {10, 20, 20, true},  {10, 29, 29, true},  {10, 11, 11, true},  {10, 29, 11, true},
+      {10, 30, 20, false}, {10, 20, 30, false}, {10, 10, 20, false}, {10, 20, 10, false},
+      {10, 30, 30, false}, {1, 29, 29, true},   {1, 30, 29, false},  {1, 19, 25, false},
       {30, 5, 5, true},    {30, -10, 0, false}, {0, 25, 25, false},
   };
   for (const Case& c : cases) {
@@ -95,9 +95,9 @@ TEST(SpriteSurfaceTest, GroupsDecideWhichTouchingSpritesPair) {
     bool pair;
   };
   const Case cases[] = {
-      {-1, -1, true}, {-2, -2, true},  {-1, -2, false}, {1, -1, true},   {-1, 1, true},
-      {1, 2, true},   {2, -3, true},   {1, 1, false},   {0, 0, false},   {-1, 0, false},
-      {0, -1, false}, {1, 0, false},   {0, 3, false},
+      {-1, -1, true}, {-2, -2, true}, {-1, -2, false}, {1, -1, true}, {-1, 1, true},
+      {1, 2, true},   {2, -3, true},  {1, 1, false},   {0, 0, false}, {-1, 0, false},
+      {0, -1, false}, {1, 0, false},  {0, 3, false},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.g1) + "/" + std::to_string(c.g2));
@@ -215,12 +215,8 @@ TEST(SpriteSurfaceTest, TheGridFindsExactlyThePairsOfABruteForceSearch) {
     Int32 width, height;
     std::uint32_t seed;
   };
-  const Case cases[] = {{14, 13, 30, 25, 6},
-                        {60, 13, 80, 60, 1},
-                        {65, 13, 80, 60, 2},
-                        {325, 13, 256, 184, 3},
-                        {400, 60, 256, 184, 4},
-                        {2000, 20, 256, 184, 5}};
+  const Case cases[] = {{14, 13, 30, 25, 6},    {60, 13, 80, 60, 1},    {65, 13, 80, 60, 2},
+                        {325, 13, 256, 184, 3}, {400, 60, 256, 184, 4}, {2000, 20, 256, 184, 5}};
   std::map<std::pair<Int32, Int32>, PicturePtr> images;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.sprites);
@@ -232,8 +228,8 @@ TEST(SpriteSurfaceTest, TheGridFindsExactlyThePairsOfABruteForceSearch) {
     const Int32 groups[] = {-2, -1, -1, -1, 0, 1, 2};
     for (std::size_t i = 0; i < c.sprites; ++i) {
       const std::string name = std::to_string(i);
-      auto sprite = s.Add(name, uniform(-20, c.width), uniform(-20, c.height), 0,
-                           groups[uniform(0, 6)]);
+      auto sprite =
+          s.Add(name, uniform(-20, c.width), uniform(-20, c.height), 0, groups[uniform(0, 6)]);
       const Int32 w = uniform(0, 20) == 0 ? 0 : uniform(1, c.largest);
       const Int32 h = uniform(0, 20) == 0 ? w : uniform(1, c.largest);
       auto& image = images[{w, h}];

@@ -74,13 +74,13 @@ struct DotsCase {
 TEST_F(CritterSpriteTest, DotsWeighAllelesAgainstChanceByHeritability) {
   // A draw of exactly 0.5 is no success.
   const std::vector<double> seven = {0.0, 0.5, 0.49, 0.9, 0.3, 0.5, 0.2,
-                                     0.7, 0.1, 0.6, 0.4, 0.8, 0.0, 0.99};
+                                     0.7, 0.1, 0.6,  0.4, 0.8, 0.0, 0.99};
   const std::vector<double> fourteen(14, 0.4999);
   const std::vector<double> ten = {0.1, 0.1, 0.1, 0.1, 0.1, 0.1, 0.1,
                                    0.1, 0.1, 0.1, 0.5, 0.5, 0.5, 0.5};
-  for (const DotsCase& c : {DotsCase{0.9, 14, seven, "13"}, DotsCase{0.1, 0, fourteen, "13"},
-                            DotsCase{0.5, 4, ten, "7"}, DotsCase{1.0, 3, ten, "3"},
-                            DotsCase{0.0, 14, seven, "7"}}) {
+  for (const DotsCase& c :
+       {DotsCase{0.9, 14, seven, "13"}, DotsCase{0.1, 0, fourteen, "13"},
+        DotsCase{0.5, 4, ten, "7"}, DotsCase{1.0, 3, ten, "3"}, DotsCase{0.0, 14, seven, "7"}}) {
     SCOPED_TRACE(::testing::Message() << c.heritability << " " << c.ones);
     Globals::Heritability = c.heritability;
     critterSprite bug;

@@ -34,9 +34,9 @@ void FieldFixture::TearDown() {
   Globals::Release();
 }
 
-std::shared_ptr<critterSprite> FieldFixture::AddBug(popSurface& field, Int32 x, Int32 y,
-                                                    Int32 age, Int32 timeSinceRepro,
-                                                    Int32 mAllele, Int32 pAllele) {
+std::shared_ptr<critterSprite> FieldFixture::AddBug(popSurface& field, Int32 x, Int32 y, Int32 age,
+                                                    Int32 timeSinceRepro, Int32 mAllele,
+                                                    Int32 pAllele) {
   auto bug = std::make_shared<critterSprite>();
   bug->iBaby = NewDisc(11, RGB(200, 40, 40));
   bug->iAdult = NewDisc(13, RGB(200, 40, 40));

@@ -26,8 +26,7 @@ class FieldFixture : public ::testing::Test {
   // AgeAtMaturity on it is an adult with phenotype "7"; before, a larva. Every maternal
   // allele is mAllele and every paternal one pAllele.
   std::shared_ptr<critterSprite> AddBug(popSurface& field, Int32 x, Int32 y, Int32 age,
-                                        Int32 timeSinceRepro, Int32 mAllele = 0,
-                                        Int32 pAllele = 0);
+                                        Int32 timeSinceRepro, Int32 mAllele = 0, Int32 pAllele = 0);
   // Adds young larvae in rows from the field's top-left corner, apart from each other,
   // until the field holds count bugs.
   void FillTo(popSurface& field, Int32 count);

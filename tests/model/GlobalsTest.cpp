@@ -29,9 +29,9 @@ struct FixedScenario {
 };
 
 TEST_F(GlobalsTest, FixedScenariosInstallWithoutDrawing) {
-  for (const FixedScenario& c : {FixedScenario{1, "Heritability High", 0.9},
-                                 FixedScenario{2, "Heritability Medium", 0.5},
-                                 FixedScenario{3, "Heritability Low", 0.1}}) {
+  for (const FixedScenario& c :
+       {FixedScenario{1, "Heritability High", 0.9}, FixedScenario{2, "Heritability Medium", 0.5},
+        FixedScenario{3, "Heritability Low", 0.1}}) {
     SCOPED_TRACE(c.n);
     Globals::AlleleFreq(0) = 0.25;
     ASSERT_NO_THROW(Globals::setScenario(c.n));

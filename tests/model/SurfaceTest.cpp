@@ -192,9 +192,9 @@ TEST(SpriteWithinTest, IsStrictOnEveryBorderOfTheCurrentImage) {
   s.Y(20);
   s.Image(NewPicture(11, 13, 32));
   // The image spans x 10..21 and y 20..33.
-  for (const Point& p : {Point{10, 25, false}, Point{11, 25, true}, Point{20, 25, true},
-                         Point{21, 25, false}, Point{15, 20, false}, Point{15, 21, true},
-                         Point{15, 32, true}, Point{15, 33, false}}) {
+  for (const Point& p :
+       {Point{10, 25, false}, Point{11, 25, true}, Point{20, 25, true}, Point{21, 25, false},
+        Point{15, 20, false}, Point{15, 21, true}, Point{15, 32, true}, Point{15, 33, false}}) {
     SCOPED_TRACE(::testing::Message() << p.x << "," << p.y);
     EXPECT_EQ(s.within(p.x, p.y), p.inside);
   }

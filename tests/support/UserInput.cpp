@@ -18,7 +18,9 @@
 #include "framework/Window.h"
 
 namespace {
-void Settle() { QCoreApplication::processEvents(); }
+void Settle() {
+  QCoreApplication::processEvents();
+}
 
 // Mouse events enter at the top-level window, so that the toolkit picks the widget under the
 // pointer just as it does for a real pointer.
@@ -37,7 +39,9 @@ QWidget* KeyTarget(Window& window) {
   return window.Content();
 }
 
-QWidget* OpenEditor(Listbox& list) { return list.impl_for_delegate()->editor.data(); }
+QWidget* OpenEditor(Listbox& list) {
+  return list.impl_for_delegate()->editor.data();
+}
 
 void SendKey(QWidget* target, const std::string& name) {
   const QString text = ToQ(name);
@@ -118,7 +122,11 @@ void ChoosePopupRow(PopupMenu& popup, Int32 row) {
   Settle();
 }
 
-PicturePtr Grab(RectControl& control) { return PictureOf(control.Widget()->grab().toImage()); }
+PicturePtr Grab(RectControl& control) {
+  return PictureOf(control.Widget()->grab().toImage());
+}
 
-PicturePtr Grab(Window& window) { return PictureOf(window.Content()->grab().toImage()); }
+PicturePtr Grab(Window& window) {
+  return PictureOf(window.Content()->grab().toImage());
+}
 }  // namespace UserInput
