@@ -23,7 +23,18 @@ void smartSurface::Attach(const std::shared_ptr<Sprite>& sprite) {
   if (dynamic_cast<smartSprite*>(sprite.get())) SpriteSurface::Attach(sprite);
 }
 
-void smartSurface::doAttach(const std::shared_ptr<smartSprite>& sprite) {
+// The sprite is taken by value: it may be an entry of the list it is about to leave.
+void smartSurface::doAttach(std::shared_ptr<smartSprite> sprite) {
+  if (!sprite) return;
+  // A sprite still on a field leaves that field's list first, so that it is never in two.
+  if (auto* owner = dynamic_cast<smartSurface*>(sprite->Surface())) {
+    for (Int32 i = 1; i <= owner->sprites.Ubound(); ++i) {
+      if (owner->sprites(i) == sprite) {
+        owner->doDetach(i);
+        break;
+      }
+    }
+  }
   Attach(sprite);
   sprites.Append(sprite);
   addedSprite(*sprite);

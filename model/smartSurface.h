@@ -29,7 +29,9 @@ class smartSurface : public SpriteSurface {
   // The surface as a pick-up surface or a population field, or null (cheaper than a cast).
   virtual clickSurface* asClickSurface() { return nullptr; }
   virtual popSurface* asPopSurface() { return nullptr; }
-  void doAttach(const std::shared_ptr<smartSprite>& sprite);
+  // Attaches the sprite and appends it to the list, then runs addedSprite. A sprite still on
+  // a field (this one too) leaves that field first; null is ignored.
+  void doAttach(std::shared_ptr<smartSprite> sprite);
   // Only smartSprite objects join the surface; any other sprite is ignored, so that the
   // frame dispatch can take every attached sprite as one.
   void Attach(const std::shared_ptr<Sprite>& sprite) override;

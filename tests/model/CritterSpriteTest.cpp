@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/Globals.h"
+#include "model/wormSprite.h"
 #include "tests/model/FieldFixture.h"
 
 namespace {
@@ -37,6 +38,22 @@ TEST_F(CritterSpriteTest, PrepareSetsUpALarvaFromFourDraws) {
   EXPECT_EQ(bug.X(), 66);   // 66.25
   EXPECT_EQ(bug.Y(), 125);  // 124.75
   EXPECT_EQ(bug.Group(), -1);
+}
+
+TEST_F(CritterSpriteTest, AWormIsASlowSmallDiscOfItsOwnGroupFromThreeDraws) {
+  wormSprite worm;
+  WithDraws({0.5, 0.25, 0.75}, [&] { worm.prepare(Field(0)); });
+  ASSERT_NE(worm.Image(), nullptr);
+  EXPECT_EQ(worm.Image()->Width(), 7);
+  EXPECT_EQ(worm.Image()->Height(), 7);
+  EXPECT_EQ(worm.Image()->Pixel(3, 3), RGB(230, 85, 85));
+  EXPECT_EQ(worm.Group(), 1);
+  EXPECT_DOUBLE_EQ(worm.direction, 0.5 * kPi);
+  EXPECT_EQ(worm.speed, 0.5);
+  EXPECT_DOUBLE_EQ(worm.xLoc, 0.25 * (256 - 20 - 7) + 10);  // 67.25
+  EXPECT_DOUBLE_EQ(worm.yLoc, 0.75 * (184 - 20 - 7) + 10);  // 127.75
+  EXPECT_EQ(worm.X(), 67);
+  EXPECT_EQ(worm.Y(), 128);
 }
 
 TEST_F(CritterSpriteTest, MaturesOnceExactlyAtAgeAtMaturity) {

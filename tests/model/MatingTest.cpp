@@ -65,7 +65,8 @@ TEST_F(MatingTest, ChildIsALarvaAtTheRoundedMidpointWithOneAlleleFromEachParent)
   popSurface& field = Field(0);
   auto mother = AddBug(field, 100, 100, 60, 30, 1, 0);
   auto father = AddBug(field, 107, 104, 60, 30, 0, 1);
-  std::vector<double> draws = {0.5, 0.3, 0.1, 0.9, 0.5};  // set-up, then heading
+  // The child's set-up (heading, colour, x, y), then its heading away from the pair.
+  std::vector<double> draws = {0.25, 0.3, 0.1, 0.9, 0.5};
   for (Int32 i = 0; i < 7; ++i) {
     // Even loci: the mother's maternal and the father's paternal allele (both 1); odd loci,
     // at 0.5 and below it: the mother's paternal and the father's maternal (both 0).
@@ -84,6 +85,9 @@ TEST_F(MatingTest, ChildIsALarvaAtTheRoundedMidpointWithOneAlleleFromEachParent)
   EXPECT_EQ(child.TimeSinceRepro, Globals::Interbirth);
   EXPECT_EQ(child.phenotype, "larva");
   EXPECT_EQ(child.Image(), child.iBaby);
+  // Its colour is drawn afresh, not taken from a parent.
+  EXPECT_EQ(child.iBaby->Pixel(5, 5), CMY(0.1 + 0.5 * 0.3, 1.0, 1.0));
+  EXPECT_NE(child.iBaby->Pixel(5, 5), mother->iBaby->Pixel(5, 5));
   EXPECT_FALSE(child.exposed);
   EXPECT_EQ(child.Group(), -1);
   // Midpoint (103.5, 102): the child goes on from the whole pixel.

@@ -46,6 +46,34 @@ TEST_F(PopSurfaceTest, CountsFollowAttachAndDetach) {
   EXPECT_EQ(field.numCritters, 1);
 }
 
+// A bug handed to a field while still on another leaves the other's list first, so that no
+// bug is ever counted, moved and aged in two fields.
+TEST_F(PopSurfaceTest, AttachingABugStillOnAFieldTakesItOffThatField) {
+  popSurface& from = Field(0);
+  popSurface& to = Field(2);
+  auto first = AddBug(from, 10, 10, 5, 0);
+  auto moved = AddBug(from, 40, 10, 60, 0);
+  auto last = AddBug(from, 70, 10, 60, 0);
+  to.doAttach(from.sprites(2));  // the list's own entry, which the detach removes
+  EXPECT_EQ(from.numCritters, 2);
+  ASSERT_EQ(from.sprites.Ubound(), 2);
+  EXPECT_EQ(from.sprites(1), first);
+  EXPECT_EQ(from.sprites(2), last);
+  EXPECT_EQ(to.numCritters, 1);
+  ASSERT_EQ(to.sprites.Ubound(), 1);
+  EXPECT_EQ(to.sprites(1), moved);
+  EXPECT_EQ(moved->Surface(), &to);
+
+  // Attached again to its own field, it is there once, as the newest.
+  to.doAttach(first);
+  to.doAttach(moved);
+  EXPECT_EQ(to.numCritters, 2);
+  ASSERT_EQ(to.sprites.Ubound(), 2);
+  EXPECT_EQ(to.sprites(1), first);
+  EXPECT_EQ(to.sprites(2), moved);
+  EXPECT_EQ(from.numCritters, 1);
+}
+
 TEST_F(PopSurfaceTest, SweepRemovesEveryBugPastLifespanIncludingNeighbours) {
   popSurface& field = Field(0);
   const Int32 L = Globals::Lifespan;
