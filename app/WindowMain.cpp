@@ -99,11 +99,7 @@ void WindowMain::Event_Activate() {
 }
 
 void WindowMain::UpdateSizes() {
-  // During the window's creation the fields open before every count label exists.
   for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) {
-    if (static_cast<std::size_t>(i) >= kFields || !counts_[static_cast<std::size_t>(i)] ||
-        !fields_[static_cast<std::size_t>(i)])
-      continue;
     StaticText& label = StaticTextPopSize(i);
     const Int32 n = popSurfaces(i).numCritters;
     if (Val(label.Text()) != static_cast<double>(n)) label.Text(Str(n));

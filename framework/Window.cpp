@@ -185,6 +185,7 @@ void Window::Build() {
 
   BringToFront(this);
   Place();
+  if (layout_.frame == 0) AdoptFloatingWindows();
   if (layout_.visible) {
     frame_->show();
     frame_->raise();
@@ -214,6 +215,17 @@ void Window::Place() {
   QRect frameRect = frame_->frameGeometry();
   frameRect.moveCenter(area.center());
   frame_->move(std::max(frameRect.left(), 0), std::max(frameRect.top(), 0));
+}
+
+// Floating windows left without a document window (it was closed) float above this one.
+void Window::AdoptFloatingWindows() {
+  for (Window* w : Stack()) {
+    if (w == this || w->layout_.frame != 3 || !w->frame_) continue;
+    QWindow* handle = w->frame_->windowHandle();
+    if (!handle || handle->transientParent()) continue;
+    frame_->winId();
+    handle->setTransientParent(frame_->windowHandle());
+  }
 }
 
 void Window::Show() {
@@ -254,17 +266,26 @@ bool Window::HasFocus() const {
   return content_ && content_->hasFocus();
 }
 
+// Left and Top are those of the window itself, inside any frame the desktop draws round it:
+// that place is known before the window is first shown, so a position read from one window
+// and given to the next puts it exactly where the first one stood.
 Int32 Window::Left() const {
-  return frame_ ? frame_->x() : 0;
+  return frame_ ? frame_->geometry().x() : 0;
 }
 void Window::Left(Int32 v) {
-  if (frame_) frame_->move(v, frame_->y());
+  if (!frame_) return;
+  QRect g = frame_->geometry();
+  g.moveLeft(v);
+  frame_->setGeometry(g);
 }
 Int32 Window::Top() const {
-  return frame_ ? frame_->y() : 0;
+  return frame_ ? frame_->geometry().y() : 0;
 }
 void Window::Top(Int32 v) {
-  if (frame_) frame_->move(frame_->x(), v);
+  if (!frame_) return;
+  QRect g = frame_->geometry();
+  g.moveTop(v);
+  frame_->setGeometry(g);
 }
 Int32 Window::Width() const {
   return content_ ? content_->width() : layout_.width;

@@ -97,6 +97,7 @@ class Window {
   virtual void BindControl(Control& control) { (void)control; }
 
  private:
+  void AdoptFloatingWindows();
   void Place();
   WindowLayout layout_;
   std::vector<std::unique_ptr<Control>> controls_;

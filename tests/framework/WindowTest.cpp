@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <QWindow>
 
 #include <string>
 #include <vector>
@@ -219,5 +220,39 @@ TEST_F(WindowTest, OnlyAResizableWindowCanChangeItsSize) {
     EXPECT_EQ(w.Widget()->size() != shown, resizable);
     EXPECT_EQ(w.Widget()->maximumSize() == w.Widget()->minimumSize(), !resizable);
   }
+}
+
+class DocumentWindow : public Window {
+ public:
+  DocumentWindow() : Window(Layout(0, "Document")) {}
+  static WindowLayout Layout(Int32 frame, const char* title) {
+    WindowLayout layout;
+    layout.title = title;
+    layout.frame = frame;
+    layout.width = 200;
+    layout.height = 100;
+    return layout;
+  }
+};
+class FloatingWindow : public Window {
+ public:
+  FloatingWindow() : Window(DocumentWindow::Layout(3, "Floating")) {}
+};
+
+TEST_F(WindowTest, AFloatingWindowStaysAboveTheDocumentWindowAlsoWhenThatIsMadeAnew) {
+  auto parentOf = [](Window& w) -> QWindow* {
+    return w.Widget()->windowHandle() ? w.Widget()->windowHandle()->transientParent() : nullptr;
+  };
+  DocumentWindow& first = SharedWindow<DocumentWindow>();
+  FloatingWindow& floating = SharedWindow<FloatingWindow>();
+  EXPECT_EQ(parentOf(floating), first.Widget()->windowHandle());
+
+  first.Close();
+  EXPECT_EQ(parentOf(floating), nullptr);
+  DocumentWindow& second = SharedWindow<DocumentWindow>();
+  ASSERT_NE(&second, &first);
+  EXPECT_EQ(parentOf(floating), second.Widget()->windowHandle());
+  floating.Close();
+  second.Close();
 }
 }  // namespace
