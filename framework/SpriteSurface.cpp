@@ -44,9 +44,8 @@ struct Box {
 };
 
 bool GroupsPair(Int32 a, Int32 b) {
-  if (a == 0 || b == 0) return false;
-  if (a < 0 && b < 0) return a == b;
-  return a != b;
+  if (a > 0 || b > 0) return a != b;
+  return a < 0 && a == b;
 }
 
 bool Overlap(const Box& a, const Box& b) {
@@ -66,7 +65,7 @@ void GatherPairs(const std::vector<std::shared_ptr<Sprite>>& sprites, Pairs& pai
     const Sprite& s = *sprites[i];
     const std::int64_t w = s.Image() ? s.Image()->Width() : 0;
     const std::int64_t h = s.Image() ? s.Image()->Height() : 0;
-    if (w <= 0 || h <= 0 || s.Group() == 0) continue;
+    if (w <= 0 || h <= 0) continue;
     boxes.push_back(
         Box{s.X(), s.Y(), s.X() + w, s.Y() + h, s.Group(), static_cast<std::uint32_t>(i)});
     cell = std::max({cell, w, h});

@@ -19,7 +19,8 @@
 // - Two sprites touch when their image rectangles overlap by at least one pixel; a sprite
 //   without an image touches nothing.
 // - Sprites of the same negative group pair (bugs, group -1); a sprite of a positive group
-//   pairs with any sprite of another group except group 0, which pairs with nothing.
+//   pairs with any sprite of another group (0 and the negative ones included). Two sprites
+//   of group 0, or of group 0 and a negative group, never pair.
 // - The first sprite of a pair is the one attached earlier, and pairs come in order of
 //   their first sprite, then of their second.
 // - The pairs of a frame are gathered before its first Collision handler runs: a sprite

@@ -97,7 +97,7 @@ TEST(SpriteSurfaceTest, GroupsDecideWhichTouchingSpritesPair) {
   const Case cases[] = {
       {-1, -1, true}, {-2, -2, true}, {-1, -2, false}, {1, -1, true}, {-1, 1, true},
       {1, 2, true},   {2, -3, true},  {1, 1, false},   {0, 0, false}, {-1, 0, false},
-      {0, -1, false}, {1, 0, false},  {0, 3, false},
+      {0, -1, false}, {1, 0, true},   {0, 3, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.g1) + "/" + std::to_string(c.g2));
@@ -181,9 +181,9 @@ TEST(SpriteSurfaceTest, CloseKeepsPositionAndImageAndTheSpriteCanComeBack) {
 // searches.
 Pairs BruteForcePairs(const std::vector<std::shared_ptr<Sprite>>& sprites) {
   auto pairs = [](Int32 g1, Int32 g2) {
-    if (g1 == 0 || g2 == 0) return false;
+    if (g1 > 0 || g2 > 0) return g1 != g2;
     if (g1 < 0 && g2 < 0) return g1 == g2;
-    return g1 != g2;
+    return false;
   };
   auto touch = [](const Sprite& a, const Sprite& b) {
     if (!a.Image() || !b.Image()) return false;
