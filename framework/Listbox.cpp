@@ -1,7 +1,7 @@
 #include "framework/Listbox.h"
 
-#include <QCursor>
 #include <QFontMetrics>
+#include <QMouseEvent>
 
 #include "framework/ListboxImpl.h"
 #include "framework/QtSupport.h"
@@ -52,6 +52,10 @@ void ListboxDelegate::Finish(QWidget* editor) {
 
 bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
   Listbox::Impl& d = *list_.impl_for_delegate();
+  if (event->type() == QEvent::MouseButtonPress && object == d.table->viewport()) {
+    d.pressAt = static_cast<QMouseEvent*>(event)->position().toPoint();
+    return false;
+  }
   if (event->type() == QEvent::KeyPress && object == d.editor) {
     const std::string key = KeyText(*static_cast<QKeyEvent*>(event));
     if (!key.empty() && list_.onCellKeyDown) {
@@ -95,11 +99,12 @@ Listbox::Listbox(const ControlSpec& spec) : RectControl(spec, new QTableWidget),
   t->setEditTriggers(QAbstractItemView::NoEditTriggers);
   impl_->delegate = new ListboxDelegate(*this);
   t->setItemDelegate(impl_->delegate);
+  t->viewport()->installEventFilter(impl_->delegate);
   QObject::connect(t, &QTableWidget::cellClicked, [this](int row, int column) {
     Runtime::Dispatch([&] {
       if (!onCellClick) return;
       const QRect r = impl_->table->visualRect(impl_->table->model()->index(row, column));
-      const QPoint p = impl_->table->viewport()->mapFromGlobal(QCursor::pos()) - r.topLeft();
+      const QPoint p = impl_->pressAt - r.topLeft();
       onCellClick(row, column, p.x(), p.y());
     });
   });

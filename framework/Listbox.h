@@ -26,7 +26,9 @@ class Listbox : public RectControl {
   Int32 EditRow() const;
   Int32 EditColumn() const;
 
-  // A click on a cell (x, y within the cell); the result is reserved (nothing more is done).
+  // A click on a cell, with the point pressed relative to the cell's top-left corner. It is
+  // raised once the table has handled the click itself (current cell, selection), so its
+  // result changes nothing.
   std::function<bool(Int32 row, Int32 column, Int32 x, Int32 y)> onCellClick;
   // Each key typed while a cell is edited, as its text ("\t" for Tab, also with Shift,
   // "\r" for Return). True: the key is dealt with; it neither enters the cell, nor leaves

@@ -33,4 +33,6 @@ struct Listbox::Impl {
   QPointer<QLineEdit> editor;
   int editRow = -1;
   int editColumn = -1;
+  // Where the last press on the table's viewport was, for the position a click reports.
+  QPoint pressAt;
 };

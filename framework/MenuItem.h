@@ -9,8 +9,8 @@ class QMenu;
 
 // A menu item, or a menu when items are appended to it. Text "-" makes a separator.
 // KeyboardShortcut names the command key and a key, as "Cmd+Q"; the command key is Ctrl
-// on this platform. An item with AutoEnable False is enabled only by code; a disabled
-// item's shortcut does nothing.
+// on this platform. An item with AutoEnable True is always enabled; one with AutoEnable
+// False is enabled only by code. A disabled item's shortcut does nothing.
 class MenuItem : public std::enable_shared_from_this<MenuItem> {
  public:
   MenuItem();
@@ -26,7 +26,7 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
   void KeyboardShortcut(const std::string& shortcut);
   bool AutoEnable() const { return autoEnable_; }
   void AutoEnable(bool v);
-  bool Enabled() const { return enabled_; }
+  bool Enabled() const { return autoEnable_ || enabled_; }
   void Enabled(bool v);
 
   void Append(std::shared_ptr<MenuItem> item);

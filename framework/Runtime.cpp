@@ -46,7 +46,18 @@ std::function<void(const std::string&, const std::string&)>& Reporter() {
   return reporter;
 }
 
+// True while the report of an unhandled exception is on screen: the program is going down,
+// so no further handler runs behind the report (no timer ticks on, no second report).
+bool& Reporting() {
+  static bool reporting = false;
+  return reporting;
+}
+
 void Report(const std::string& className, const std::string& message) {
+  Reporting() = true;
+  struct Done {
+    ~Done() { Reporting() = false; }
+  } done;
   if (Reporter()) {
     Reporter()(className, message);
   } else {
@@ -65,6 +76,7 @@ void Init(int& argc, char** argv) {
 }
 
 void Dispatch(const std::function<void()>& handler) {
+  if (Reporting()) return;
   try {
     handler();
   } catch (const RuntimeException& e) {

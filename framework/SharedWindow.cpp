@@ -1,15 +1,27 @@
 #include "framework/SharedWindow.h"
 
-#include <QCoreApplication>
-#include <QTimer>
+#include <QObject>
 
 #include <map>
 
 namespace {
+// Never destroyed: a window still registered when the process ends is not torn down after
+// the window stack it would take itself off.
 std::map<std::type_index, std::shared_ptr<Window>>& Instances() {
-  static std::map<std::type_index, std::shared_ptr<Window>> instances;
-  return instances;
+  static auto* instances = new std::map<std::type_index, std::shared_ptr<Window>>;
+  return *instances;
 }
+
+// Holds a closed window until the event loop deletes the holder: deferred deletion waits for
+// the loop that was running when the window closed, so a nested loop (a message box shown
+// by the handler that closed it) does not free the window under that handler.
+class ClosedWindow : public QObject {
+ public:
+  explicit ClosedWindow(std::shared_ptr<Window> window) : window_(std::move(window)) {}
+
+ private:
+  std::shared_ptr<Window> window_;
+};
 }  // namespace
 
 namespace shared_window_detail {
@@ -27,9 +39,9 @@ void Register(std::type_index key, std::shared_ptr<Window> window) {
 void Release(Window& window) {
   for (auto it = Instances().begin(); it != Instances().end(); ++it) {
     if (it->second.get() == &window) {
-      std::shared_ptr<Window> keep = std::move(it->second);
+      auto* held = new ClosedWindow(std::move(it->second));
       Instances().erase(it);
-      QTimer::singleShot(0, QCoreApplication::instance(), [keep] {});
+      held->deleteLater();
       return;
     }
   }

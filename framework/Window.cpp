@@ -36,9 +36,10 @@ void ScheduleLastWindowCheck();
 }
 
 namespace {
+// Never destroyed, so that a window torn down as the process ends can still leave it.
 std::vector<Window*>& Stack() {
-  static std::vector<Window*> stack;
-  return stack;
+  static auto* stack = new std::vector<Window*>;
+  return *stack;
 }
 
 void BringToFront(Window* w) {
@@ -186,15 +187,17 @@ void Window::Build() {
   BringToFront(this);
   Place();
   if (layout_.frame == 0) AdoptFloatingWindows();
-  if (layout_.visible) {
-    frame_->show();
-    frame_->raise();
-    frame_->activateWindow();
-  }
   for (auto& c : controls_) {
     if (c->onOpen) c->onOpen();
   }
   Event_Open();
+  // Shown once its Open events have run, so that a window that places itself there appears
+  // in its place at once (and one that closes itself there never appears).
+  if (layout_.visible && !closed_) {
+    frame_->show();
+    frame_->raise();
+    frame_->activateWindow();
+  }
 }
 
 void Window::Place() {

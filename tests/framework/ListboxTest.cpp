@@ -5,6 +5,7 @@
 
 #include "framework/EditField.h"
 #include "framework/Listbox.h"
+#include "framework/ListboxImpl.h"
 #include "framework/PushButton.h"
 #include "framework/Window.h"
 #include "tests/support/UserInput.h"
@@ -198,5 +199,23 @@ TEST_F(ListboxTest, ClickingAButtonRunsItsAction) {
   UserInput::Click(button("Cancel"));
   button("Cancel").Push();
   EXPECT_EQ(cancelPresses, 1);
+}
+
+TEST_F(ListboxTest, AClickReportsItsCellAndThePointPressedInIt) {
+  std::vector<std::string> clicks;
+  list().onCellClick = [&](Int32 row, Int32 column, Int32 x, Int32 y) {
+    clicks.push_back(std::to_string(row) + "," + std::to_string(column) + " at " +
+                     std::to_string(x) + "," + std::to_string(y));
+    return false;
+  };
+  QTableWidget* table = list().impl_for_delegate()->table;
+  auto corner = [&](int row, int column) {
+    const QRect cell = table->visualRect(table->model()->index(row, column));
+    return table->viewport()->mapTo(window.Content(), cell.topLeft());
+  };
+  const QPoint southCapacity = corner(1, 1), northField = corner(0, 0);
+  UserInput::Click(window, southCapacity.x() + 7, southCapacity.y() + 3);
+  UserInput::Click(window, northField.x() + 2, northField.y() + 5);
+  EXPECT_EQ(clicks, (std::vector<std::string>{"1,1 at 7,3", "0,0 at 2,5"}));
 }
 }  // namespace

@@ -62,4 +62,22 @@ TEST_F(RuntimeTest, AnExceptionCaughtInANestedDispatchIsReportedOnceAndTheOuterH
   EXPECT_TRUE(resumed);
   EXPECT_EQ(reports, std::vector<std::string>{"NilObjectException: inner"});
 }
+
+// While the report is on screen (here: while the reporter runs), events go on arriving; their
+// handlers are dropped, so the program neither moves on nor stacks a second report.
+TEST_F(RuntimeTest, NoHandlerRunsWhileTheReportIsShown) {
+  bool ranBehind = false;
+  Runtime::OnUnhandledException([&](const std::string& className, const std::string& text) {
+    reports.push_back(className + ": " + text);
+    Runtime::Dispatch([&] { ranBehind = true; });
+    Runtime::Dispatch([] { throw NilObjectException("second"); });
+  });
+  Runtime::Dispatch([] { throw NilObjectException("first"); });
+  EXPECT_FALSE(ranBehind);
+  EXPECT_EQ(reports, std::vector<std::string>{"NilObjectException: first"});
+
+  bool ranAfter = false;
+  Runtime::Dispatch([&] { ranAfter = true; });
+  EXPECT_TRUE(ranAfter);
+}
 }  // namespace

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -254,5 +256,27 @@ TEST_F(WindowTest, AFloatingWindowStaysAboveTheDocumentWindowAlsoWhenThatIsMadeA
   EXPECT_EQ(parentOf(floating), second.Widget()->windowHandle());
   floating.Close();
   second.Close();
+}
+
+// A handler that closes its window and then waits in a nested event loop (as a message box
+// does) still has its window when the loop returns; the window goes once the handler is done.
+TEST_F(WindowTest, AWindowClosedByAHandlerOutlivesANestedLoopInThatHandler) {
+  RecorderWindow& w = SharedWindow<RecorderWindow>();
+  bool alive = false;
+  w.Get<PushButton>("Go").onAction = [&] {
+    w.Close();
+    QEventLoop nested;
+    QTimer::singleShot(20, &nested, &QEventLoop::quit);
+    nested.exec();
+    alive = RecorderWindow::destroyed == 0;
+    w.Get<PushButton>("Go").Caption("still here");
+  };
+  QTimer::singleShot(0, [&] { Runtime::Dispatch([&] { w.Get<PushButton>("Go").Push(); }); });
+  QEventLoop outer;
+  QTimer::singleShot(100, &outer, &QEventLoop::quit);
+  outer.exec();
+  EXPECT_TRUE(alive);
+  Runtime::ProcessEvents();
+  EXPECT_EQ(RecorderWindow::destroyed, 1);
 }
 }  // namespace
