@@ -28,9 +28,9 @@ PushButton& WindowMain::PushButtonClear(Int32 i) const {
   return At(clears_, i, "PushButtonClear");
 }
 
-std::unique_ptr<Control> WindowMain::MakeControl(const ControlSpec& spec) {
-  if (spec.className == "WindowMain.popSurfaces") return std::make_unique<popSurface>(spec);
-  return Window::MakeControl(spec);
+std::unique_ptr<Control> WindowMain::MakeControl(const ControlSpec& desc) {
+  if (desc.className == "WindowMain.popSurfaces") return std::make_unique<popSurface>(desc);
+  return Window::MakeControl(desc);
 }
 
 void WindowMain::BindControl(Control& control) {

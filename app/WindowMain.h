@@ -47,7 +47,7 @@ class WindowMain : public Window {
   void ClearAll();
 
  protected:
-  std::unique_ptr<Control> MakeControl(const ControlSpec& spec) override;
+  std::unique_ptr<Control> MakeControl(const ControlSpec& desc) override;
   void BindControl(Control& control) override;
 
  private:

@@ -24,7 +24,7 @@ class CanvasWidget : public QWidget {
 };
 }  // namespace
 
-Canvas::Canvas(const ControlSpec& spec) : RectControl(spec, new CanvasWidget(*this)) {}
+Canvas::Canvas(const ControlSpec& desc) : RectControl(desc, new CanvasWidget(*this)) {}
 
 void Canvas::Backdrop(PicturePtr picture) {
   backdrop_ = std::move(picture);

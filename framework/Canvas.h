@@ -7,7 +7,7 @@
 // to the window.
 class Canvas : public RectControl {
  public:
-  explicit Canvas(const ControlSpec& spec);
+  explicit Canvas(const ControlSpec& desc);
   const PicturePtr& Backdrop() const { return backdrop_; }
   void Backdrop(PicturePtr picture);
 

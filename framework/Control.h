@@ -11,7 +11,7 @@ class Window;
 // Any control of a window: found by its name and control-array index.
 class Control {
  public:
-  explicit Control(const ControlSpec& spec);
+  explicit Control(const ControlSpec& desc);
   virtual ~Control();
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;

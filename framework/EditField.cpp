@@ -5,13 +5,13 @@
 
 #include "framework/QtSupport.h"
 
-EditField::EditField(const ControlSpec& spec) : RectControl(spec, new QLineEdit) {
+EditField::EditField(const ControlSpec& desc) : RectControl(desc, new QLineEdit) {
   auto* edit = static_cast<QLineEdit*>(Widget());
   QFont font = edit->font();
-  font.setPixelSize(spec.textSize > 0 ? spec.textSize : 12);
+  font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   edit->setFont(font);
-  edit->setFrame(spec.border);
-  edit->setText(ToQ(spec.text));
+  edit->setFrame(desc.border);
+  edit->setText(ToQ(desc.text));
 }
 
 std::string EditField::Text() const {

@@ -7,7 +7,7 @@
 // A single-line text entry field.
 class EditField : public RectControl {
  public:
-  explicit EditField(const ControlSpec& spec);
+  explicit EditField(const ControlSpec& desc);
   std::string Text() const;
   void Text(const std::string& text);
 };

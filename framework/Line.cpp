@@ -27,10 +27,10 @@ class LineWidget : public QWidget {
 };
 }  // namespace
 
-Line::Line(const ControlSpec& spec)
-    : RectControl(spec, new LineWidget(*this)),
-      color_(spec.borderColor),
-      lineWidth_(std::max(spec.borderWidth, 1)) {
+Line::Line(const ControlSpec& desc)
+    : RectControl(desc, new LineWidget(*this)),
+      color_(desc.borderColor),
+      lineWidth_(std::max(desc.borderWidth, 1)) {
   PlaceWidget();
 }
 

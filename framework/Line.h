@@ -6,7 +6,7 @@
 // Height are those of the layout: X2 = Left + Width, Y2 = Top + Height.
 class Line : public RectControl {
  public:
-  explicit Line(const ControlSpec& spec);
+  explicit Line(const ControlSpec& desc);
   Int32 X1() const { return Left(); }
   Int32 Y1() const { return Top(); }
   Int32 X2() const { return Left() + Width(); }

@@ -77,16 +77,16 @@ bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
   return QStyledItemDelegate::eventFilter(object, event);
 }
 
-Listbox::Listbox(const ControlSpec& spec) : RectControl(spec, new QTableWidget), impl_(new Impl) {
+Listbox::Listbox(const ControlSpec& desc) : RectControl(desc, new QTableWidget), impl_(new Impl) {
   impl_->table = static_cast<QTableWidget*>(Widget());
   QTableWidget* t = impl_->table;
   QFont font = t->font();
-  font.setPixelSize(spec.textSize > 0 ? spec.textSize : 12);
+  font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   t->setFont(font);
-  const int columns = spec.rows.empty() ? 1 : static_cast<int>(spec.rows.size());
+  const int columns = desc.rows.empty() ? 1 : static_cast<int>(desc.rows.size());
   t->setColumnCount(columns);
   QStringList headings;
-  for (const auto& h : spec.rows) headings << ToQ(h);
+  for (const auto& h : desc.rows) headings << ToQ(h);
   t->setHorizontalHeaderLabels(headings);
   t->verticalHeader()->hide();
   t->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);

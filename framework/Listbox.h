@@ -8,7 +8,7 @@
 // A table with a heading row and editable cells. Rows and columns count from 0.
 class Listbox : public RectControl {
  public:
-  explicit Listbox(const ControlSpec& spec);
+  explicit Listbox(const ControlSpec& desc);
   ~Listbox() override;
 
   Int32 ListCount() const;

@@ -5,13 +5,13 @@
 
 #include "framework/QtSupport.h"
 
-PopupMenu::PopupMenu(const ControlSpec& spec) : RectControl(spec, new QComboBox) {
+PopupMenu::PopupMenu(const ControlSpec& desc) : RectControl(desc, new QComboBox) {
   auto* combo = static_cast<QComboBox*>(Widget());
   QFont font = combo->font();
-  font.setPixelSize(spec.textSize > 0 ? spec.textSize : 12);
+  font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   combo->setFont(font);
-  for (const auto& row : spec.rows) combo->addItem(ToQ(row));
-  ListIndex(spec.listIndex);
+  for (const auto& row : desc.rows) combo->addItem(ToQ(row));
+  ListIndex(desc.listIndex);
 }
 
 Int32 PopupMenu::ListIndex() const {

@@ -7,7 +7,7 @@
 // A pop-up menu of text rows, numbered from 0.
 class PopupMenu : public RectControl {
  public:
-  explicit PopupMenu(const ControlSpec& spec);
+  explicit PopupMenu(const ControlSpec& desc);
   Int32 ListIndex() const;
   // An index outside the rows is ignored.
   void ListIndex(Int32 row);

@@ -6,14 +6,14 @@
 #include "framework/QtSupport.h"
 #include "framework/Runtime.h"
 
-PushButton::PushButton(const ControlSpec& spec)
-    : RectControl(spec, new QPushButton), default_(spec.isDefault) {
+PushButton::PushButton(const ControlSpec& desc)
+    : RectControl(desc, new QPushButton), default_(desc.isDefault) {
   auto* button = static_cast<QPushButton*>(Widget());
   QFont font = button->font();
-  font.setPixelSize(spec.textSize > 0 ? spec.textSize : 12);
+  font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   button->setFont(font);
   button->setDefault(default_);
-  Caption(spec.text);
+  Caption(desc.text);
   QObject::connect(button, &QPushButton::clicked, [this] {
     Runtime::Dispatch([this] {
       if (onAction) onAction();

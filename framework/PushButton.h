@@ -8,7 +8,7 @@
 // A push button; the window's default button is pressed by Return.
 class PushButton : public RectControl {
  public:
-  explicit PushButton(const ControlSpec& spec);
+  explicit PushButton(const ControlSpec& desc);
   const std::string& Caption() const { return caption_; }
   void Caption(const std::string& caption);
   bool IsDefault() const { return default_; }

@@ -8,13 +8,13 @@
 
 // Radio buttons that share a parent widget are exclusive in Qt; every radio button of a
 // window sits on the window's content widget, so the window's buttons form one group.
-RadioButton::RadioButton(const ControlSpec& spec) : RectControl(spec, new QRadioButton) {
+RadioButton::RadioButton(const ControlSpec& desc) : RectControl(desc, new QRadioButton) {
   auto* radio = static_cast<QRadioButton*>(Widget());
   QFont font = radio->font();
-  font.setPixelSize(spec.textSize > 0 ? spec.textSize : 12);
+  font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   radio->setFont(font);
-  radio->setText(ToQ(spec.text));
-  radio->setChecked(spec.value);
+  radio->setText(ToQ(desc.text));
+  radio->setChecked(desc.value);
 }
 
 bool RadioButton::Value() const {

@@ -8,7 +8,7 @@
 // last the layout marks on, or the first when it marks none.
 class RadioButton : public RectControl {
  public:
-  explicit RadioButton(const ControlSpec& spec);
+  explicit RadioButton(const ControlSpec& desc);
   bool Value() const;
   // Turning one on turns the others of its window off; turning the one that is on off
   // is ignored, since one of the group must stay on.

@@ -4,18 +4,18 @@
 
 #include "framework/Window.h"
 
-RectControl::RectControl(const ControlSpec& spec, QWidget* widget)
-    : Control(spec),
+RectControl::RectControl(const ControlSpec& desc, QWidget* widget)
+    : Control(desc),
       widget_(widget),
-      left_(spec.left),
-      top_(spec.top),
-      width_(spec.width),
-      height_(spec.height),
-      visible_(spec.visible),
-      enabled_(spec.enabled) {
-  widget_->setObjectName(QString::fromStdString(spec.name));
+      left_(desc.left),
+      top_(desc.top),
+      width_(desc.width),
+      height_(desc.height),
+      visible_(desc.visible),
+      enabled_(desc.enabled) {
+  widget_->setObjectName(QString::fromStdString(desc.name));
   widget_->setEnabled(enabled_);
-  if (!spec.takesFocus) widget_->setFocusPolicy(Qt::NoFocus);
+  if (!desc.takesFocus) widget_->setFocusPolicy(Qt::NoFocus);
   PlaceWidget();
 }
 

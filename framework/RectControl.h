@@ -8,7 +8,7 @@ class QWidget;
 class RectControl : public Control {
  public:
   // Takes ownership of the widget, which shows the control.
-  RectControl(const ControlSpec& spec, QWidget* widget);
+  RectControl(const ControlSpec& desc, QWidget* widget);
   ~RectControl() override;
 
   Int32 Left() const { return left_; }

@@ -30,11 +30,11 @@ class RectangleWidget : public QWidget {
 };
 }  // namespace
 
-Rectangle::Rectangle(const ControlSpec& spec)
-    : RectControl(spec, new RectangleWidget(*this)),
-      fill_(spec.fillColor),
-      borderWidth_(spec.borderWidth),
-      borderColor_(spec.borderColor) {}
+Rectangle::Rectangle(const ControlSpec& desc)
+    : RectControl(desc, new RectangleWidget(*this)),
+      fill_(desc.fillColor),
+      borderWidth_(desc.borderWidth),
+      borderColor_(desc.borderColor) {}
 
 void Rectangle::FillColor(Color c) {
   fill_ = c;

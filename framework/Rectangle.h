@@ -5,7 +5,7 @@
 // A filled rectangle with an optional border.
 class Rectangle : public RectControl {
  public:
-  explicit Rectangle(const ControlSpec& spec);
+  explicit Rectangle(const ControlSpec& desc);
   Color FillColor() const { return fill_; }
   void FillColor(Color c);
   Int32 BorderWidth() const { return borderWidth_; }

@@ -156,8 +156,8 @@ void GatherPairs(const std::vector<std::shared_ptr<Sprite>>& sprites, Pairs& pai
 }
 }  // namespace
 
-SpriteSurface::SpriteSurface(const ControlSpec& spec)
-    : RectControl(spec, new SurfaceWidget(*this)) {}
+SpriteSurface::SpriteSurface(const ControlSpec& desc)
+    : RectControl(desc, new SurfaceWidget(*this)) {}
 
 SpriteSurface::~SpriteSurface() {
   for (auto& s : attached_) s->surface_ = nullptr;

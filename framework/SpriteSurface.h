@@ -32,7 +32,7 @@
 // Mouse presses pass through the surface to its window.
 class SpriteSurface : public RectControl {
  public:
-  explicit SpriteSurface(const ControlSpec& spec);
+  explicit SpriteSurface(const ControlSpec& desc);
   ~SpriteSurface() override;
 
   // A sprite on no surface joins this one, as its newest sprite. A sprite already on a

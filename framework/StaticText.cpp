@@ -17,16 +17,16 @@ Qt::Alignment AlignmentOf(Int32 code) {
   }
 }
 
-QLabel* MakeLabel(const ControlSpec& spec) {
+QLabel* MakeLabel(const ControlSpec& desc) {
   auto* label = new QLabel;
   QFont font = label->font();
-  font.setPixelSize(spec.textSize > 0 ? spec.textSize : 12);
+  font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   label->setFont(font);
-  label->setAlignment(AlignmentOf(spec.alignment));
-  label->setWordWrap(spec.multiline);
+  label->setAlignment(AlignmentOf(desc.alignment));
+  label->setWordWrap(desc.multiline);
   label->setTextFormat(Qt::PlainText);
   QPalette pal = label->palette();
-  pal.setColor(QPalette::WindowText, ToQ(spec.textColor));
+  pal.setColor(QPalette::WindowText, ToQ(desc.textColor));
   label->setPalette(pal);
   // Presses on a label belong to the window.
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -34,8 +34,8 @@ QLabel* MakeLabel(const ControlSpec& spec) {
 }
 }  // namespace
 
-StaticText::StaticText(const ControlSpec& spec) : RectControl(spec, MakeLabel(spec)) {
-  Text(spec.text);
+StaticText::StaticText(const ControlSpec& desc) : RectControl(desc, MakeLabel(desc)) {
+  Text(desc.text);
 }
 
 void StaticText::Text(const std::string& text) {

@@ -4,10 +4,10 @@
 
 #include "framework/Runtime.h"
 
-Timer::Timer(const ControlSpec& spec)
-    : Control(spec), timer_(new QTimer), mode_(0), period_(spec.timerPeriod) {
+Timer::Timer(const ControlSpec& desc)
+    : Control(desc), timer_(new QTimer), mode_(0), period_(desc.timerPeriod) {
   QObject::connect(timer_, &QTimer::timeout, [this] { Runtime::Dispatch([this] { Fire(); }); });
-  Mode(spec.timerMode);
+  Mode(desc.timerMode);
 }
 
 Timer::~Timer() {

@@ -10,7 +10,7 @@ class QTimer;
 // loop. A timer ends with its window.
 class Timer : public Control {
  public:
-  explicit Timer(const ControlSpec& spec);
+  explicit Timer(const ControlSpec& desc);
   ~Timer() override;
 
   Int32 Mode() const { return mode_; }

@@ -165,8 +165,8 @@ void Window::Build() {
   box->addWidget(content_);
   frame_->resize(frame_->sizeHint());
 
-  for (const ControlSpec& spec : layout_.controls) {
-    std::unique_ptr<Control> c = MakeControl(spec);
+  for (const ControlSpec& desc : layout_.controls) {
+    std::unique_ptr<Control> c = MakeControl(desc);
     c->AttachToWindow(*this);
     if (auto* rc = dynamic_cast<RectControl*>(c.get());
         rc && rc->Widget()->focusPolicy() != Qt::NoFocus) {
@@ -328,30 +328,30 @@ bool Window::PressDefaultButton() {
   return false;
 }
 
-std::unique_ptr<Control> Window::MakeControl(const ControlSpec& spec) {
-  switch (spec.kind) {
+std::unique_ptr<Control> Window::MakeControl(const ControlSpec& desc) {
+  switch (desc.kind) {
     case ControlKind::StaticText:
-      return std::make_unique<StaticText>(spec);
+      return std::make_unique<StaticText>(desc);
     case ControlKind::PushButton:
-      return std::make_unique<PushButton>(spec);
+      return std::make_unique<PushButton>(desc);
     case ControlKind::EditField:
-      return std::make_unique<EditField>(spec);
+      return std::make_unique<EditField>(desc);
     case ControlKind::RadioButton:
-      return std::make_unique<RadioButton>(spec);
+      return std::make_unique<RadioButton>(desc);
     case ControlKind::PopupMenu:
-      return std::make_unique<PopupMenu>(spec);
+      return std::make_unique<PopupMenu>(desc);
     case ControlKind::Listbox:
-      return std::make_unique<Listbox>(spec);
+      return std::make_unique<Listbox>(desc);
     case ControlKind::Canvas:
-      return std::make_unique<Canvas>(spec);
+      return std::make_unique<Canvas>(desc);
     case ControlKind::Rectangle:
-      return std::make_unique<Rectangle>(spec);
+      return std::make_unique<Rectangle>(desc);
     case ControlKind::Line:
-      return std::make_unique<Line>(spec);
+      return std::make_unique<Line>(desc);
     case ControlKind::SpriteSurface:
-      return std::make_unique<SpriteSurface>(spec);
+      return std::make_unique<SpriteSurface>(desc);
     case ControlKind::Timer:
-      return std::make_unique<Timer>(spec);
+      return std::make_unique<Timer>(desc);
   }
   throw NilObjectException("unknown control kind");
 }

@@ -91,7 +91,7 @@ class Window {
  protected:
   // Makes the control of one layout entry; a window whose layout names its own control
   // classes overrides this and falls back to it.
-  virtual std::unique_ptr<Control> MakeControl(const ControlSpec& spec);
+  virtual std::unique_ptr<Control> MakeControl(const ControlSpec& desc);
   // Binds the control's events to the window's handlers; runs right after the control is
   // made.
   virtual void BindControl(Control& control) { (void)control; }

@@ -5,7 +5,7 @@
 // A field from which the mouse can take a sprite and onto which it can drop one.
 class clickSurface : public smartSurface {
  public:
-  explicit clickSurface(const ControlSpec& spec) : smartSurface(spec) {}
+  explicit clickSurface(const ControlSpec& desc) : smartSurface(desc) {}
 
   // True only during the frame that redraws the field around a pick-up, a drop or a move of
   // bugs into it: nothing moves, ages or mates then.

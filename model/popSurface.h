@@ -6,7 +6,7 @@
 // removal of bugs older than Globals::Lifespan. Its control-array index is its field index.
 class popSurface : public clickSurface {
  public:
-  explicit popSurface(const ControlSpec& spec) : clickSurface(spec) {}
+  explicit popSurface(const ControlSpec& desc) : clickSurface(desc) {}
 
   // The numbers of critterSprite and wormSprite objects in sprites.
   Int32 numCritters = 0;

@@ -14,7 +14,7 @@ class popSurface;
 
 class smartSurface : public SpriteSurface {
  public:
-  explicit smartSurface(const ControlSpec& spec) : SpriteSurface(spec) {}
+  explicit smartSurface(const ControlSpec& desc) : SpriteSurface(desc) {}
 
   // Entry 0 is always empty; the attached sprites are entries 1 to the upper bound, oldest
   // first, so the upper bound is the number of sprites. The list owns them.

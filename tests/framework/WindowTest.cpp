@@ -74,9 +74,9 @@ class RecorderWindow : public Window {
   bool closeAgainOnClose = false;
 
  protected:
-  std::unique_ptr<Control> MakeControl(const ControlSpec& spec) override {
-    events.push_back("make " + Label(spec.name, spec.index));
-    return Window::MakeControl(spec);
+  std::unique_ptr<Control> MakeControl(const ControlSpec& desc) override {
+    events.push_back("make " + Label(desc.name, desc.index));
+    return Window::MakeControl(desc);
   }
   void BindControl(Control& control) override {
     events.push_back("bind " + Label(control.Name(), control.Index()));

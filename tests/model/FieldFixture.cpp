@@ -16,14 +16,14 @@ void FieldFixture::SetUp() {
   Globals::Lifespan = 200;
   Globals::setScenario(1);
   for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) {
-    const ControlSpec spec{.kind = ControlKind::SpriteSurface,
+    const ControlSpec desc{.kind = ControlKind::SpriteSurface,
                            .name = "popSurfaces",
                            .index = i,
                            .left = kLeft,
                            .top = kTop,
                            .width = i < 2 ? 256 : 117,
                            .height = i < 2 ? 184 : 95};
-    fields_.push_back(std::make_unique<popSurface>(spec));
+    fields_.push_back(std::make_unique<popSurface>(desc));
     fields_.back()->prepare();
   }
 }
