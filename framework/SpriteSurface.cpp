@@ -126,8 +126,10 @@ void GatherPairs(const std::vector<std::shared_ptr<Sprite>>& sprites, Pairs& pai
       grid[next[bucketOf(cellX[k], cellY[k])]++] = boxes[k];
   }
 
-  // The candidates are many and about half of them fail, so the tests are combined without
-  // branches and every candidate is written, to be kept only when it passes.
+  // Each bucket holds its sprites in order of attachment, so the later partners of a sprite
+  // are the tail of every bucket it looks at. The candidates are many and about half of them
+  // fail, so the tests are combined without branches and every candidate is written, to be
+  // kept only when it passes.
   std::vector<std::uint32_t> partners(boxes.size());
   for (std::size_t k = 0; k < boxes.size(); ++k) {
     const Box& a = boxes[k];
@@ -135,12 +137,12 @@ void GatherPairs(const std::vector<std::shared_ptr<Sprite>>& sprites, Pairs& pai
     for (std::int64_t dy = -1; dy <= 1; ++dy) {
       for (std::int64_t dx = -1; dx <= 1; ++dx) {
         const std::size_t b = bucketOf(cellX[k] + dx, cellY[k] + dy);
-        for (std::uint32_t g = start[b]; g < start[b + 1]; ++g) {
-          const Box& o = grid[g];
+        for (std::uint32_t g = start[b + 1]; g > start[b] && grid[g - 1].index > a.index;) {
+          const Box& o = grid[--g];
           const bool pairs = ((a.group < 0) & (o.group < 0) & (a.group == o.group)) |
                              (((a.group > 0) | (o.group > 0)) & (a.group != o.group));
-          const bool hit = (o.index > a.index) & pairs & (a.x < o.right) & (o.x < a.right) &
-                           (a.y < o.bottom) & (o.y < a.bottom);
+          const bool hit = pairs & (a.x < o.right) & (o.x < a.right) & (a.y < o.bottom) &
+                           (o.y < a.bottom);
           if (found == partners.size()) partners.resize(2 * partners.size());
           partners[found] = o.index;
           found += hit;
