@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QTimer>
+#include <QWidget>
 
 #include <cxxabi.h>
 
@@ -21,13 +22,17 @@ bool& LoopRunning() {
   return running;
 }
 
-// The program ends when, once an event has been handled, no window is left open: otherwise
-// the process would stay alive with no window and no way to quit it.
+// The program ends when, once a window has closed, no window is left on screen: otherwise
+// the process would stay alive with no window and no way to quit it. A window that is open
+// but hidden offers no way either.
 void ScheduleLastWindowCheck() {
   if (!LoopRunning()) return;
   QTimer::singleShot(0, QCoreApplication::instance(), [] {
-    if (LoopRunning() && OpenWindows().empty() && Application::Instance())
-      Application::Instance()->Quit();
+    if (!LoopRunning() || !Application::Instance()) return;
+    for (Window* w : OpenWindows()) {
+      if (w->Widget() && w->Widget()->isVisible()) return;
+    }
+    Application::Instance()->Quit();
   });
 }
 }  // namespace runtime_detail

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTimer>
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "framework/Exceptions.h"
 #include "framework/Rnd.h"
 #include "framework/Runtime.h"
+#include "framework/Window.h"
 
 namespace {
 // Records the reports of unhandled exceptions instead of showing them.
@@ -79,5 +82,35 @@ TEST_F(RuntimeTest, NoHandlerRunsWhileTheReportIsShown) {
   bool ranAfter = false;
   Runtime::Dispatch([&] { ranAfter = true; });
   EXPECT_TRUE(ranAfter);
+}
+
+// With no window left on screen the user could never quit, so the program ends; a window
+// that is open but hidden does not keep it alive.
+TEST(LastWindowTest, ClosingTheLastShownWindowEndsTheProgramThoughAHiddenOneIsOpen) {
+  struct TwoWindows : Application {
+    static WindowLayout Layout(bool visible) {
+      WindowLayout layout;
+      layout.title = visible ? "Shown" : "Hidden";
+      layout.visible = visible;
+      return layout;
+    }
+    void Event_Open() override {
+      shown.Build();
+      hidden.Build();
+      QTimer::singleShot(10, &guard, [this] { Runtime::Dispatch([this] { shown.Close(); }); });
+      QTimer::singleShot(5000, &guard, [this] {
+        timedOut = true;
+        Quit();
+      });
+    }
+    Window shown{Layout(true)};
+    Window hidden{Layout(false)};
+    QObject guard;
+    bool timedOut = false;
+  } app;
+  app.Run();
+  EXPECT_FALSE(app.timedOut);
+  EXPECT_TRUE(app.shown.IsClosed());
+  EXPECT_FALSE(app.hidden.IsClosed());
 }
 }  // namespace
