@@ -30,8 +30,8 @@ class Application {
   bool HandleMenuCommand(const std::string& itemName);
   bool HasMenuHandler(const std::string& itemName) const;
 
-  // Raises Open, then runs the event loop until Quit or until, once an event has been
-  // handled, no window is open; returns then.
+  // Raises Open, then runs the event loop until Quit or until, once a window has closed, no
+  // window is left on screen; returns then.
   void Run();
   // Ends the event loop (as the quit item does).
   void Quit();
