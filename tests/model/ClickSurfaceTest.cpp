@@ -25,7 +25,7 @@ TEST_F(ClickSurfaceTest, PickUpAndDropKeepTheBugWhereThePointerHeldIt) {
   RndControl::Unscript();
   FillTo(Field(2), 25);
   RndControl::Script({});
-  Field(2).spriteDrop(taken, kLeft + 100, kTop + 50);
+  Field(2).spriteDrop(taken, Field(2).Left() + 100, Field(2).Top() + 50);
   EXPECT_EQ(bug->X(), 96);
   EXPECT_EQ(bug->Y(), 45);
   EXPECT_EQ(bug->xLoc, 96.0);

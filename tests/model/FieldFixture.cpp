@@ -19,8 +19,8 @@ void FieldFixture::SetUp() {
     const ControlSpec desc{.kind = ControlKind::SpriteSurface,
                            .name = "popSurfaces",
                            .index = i,
-                           .left = kLeft,
-                           .top = kTop,
+                           .left = kLeft + 300 * i,
+                           .top = kTop + 40 * i,
                            .width = i < 2 ? 256 : 117,
                            .height = i < 2 ? 184 : 95};
     fields_.push_back(std::make_unique<popSurface>(desc));

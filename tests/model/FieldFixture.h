@@ -14,6 +14,8 @@
 // Rnd is unscripted before and after each test.
 class FieldFixture : public ::testing::Test {
  protected:
+  // Field 0's corner in its window; each further field stands elsewhere, so that a bug
+  // carried between fields is placed by the field it is dropped on.
   static constexpr Int32 kLeft = 16;
   static constexpr Int32 kTop = 31;
 
