@@ -6,14 +6,7 @@
 
 namespace Globals {
 void StartUp() {
-  AgeAtMaturity = 50;
-  Interbirth = 20;
-  Lifespan = 200;
-  NumPopSurfaces = 6;
-  MaxNumCritters.Redim(NumPopSurfaces);
-  MaxNumCritters(0) = 100;
-  MaxNumCritters(1) = 100;
-  for (Int32 i = 2; i <= MaxNumCritters.Ubound(); ++i) MaxNumCritters(i) = 25;
+  SetPopulationConstants();
   SampleHasBeenOpen = false;
   SampleIsOpen = false;
   ScatterHasBeenOpen = false;

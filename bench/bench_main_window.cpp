@@ -5,8 +5,6 @@
 #include <QImage>
 #include <QWidget>
 
-#include <cstdlib>
-
 #include "app/App.h"
 #include "app/Menu.h"
 #include "app/WindowMain.h"
@@ -67,13 +65,3 @@ void BM_FullRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_FullRepaint)->Unit(benchmark::kMillisecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  Runtime::Init(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,13 +1,11 @@
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <vector>
 
 #include "framework/Functions.h"
 #include "framework/Layout.h"
 #include "framework/Rnd.h"
-#include "framework/Runtime.h"
 #include "model/Globals.h"
 #include "model/critterSprite.h"
 #include "model/popSurface.h"
@@ -17,13 +15,7 @@
 namespace {
 void InstallSettings() {
   Globals::CreateArrays();
-  Globals::NumPopSurfaces = 6;
-  Globals::MaxNumCritters.Redim(Globals::NumPopSurfaces);
-  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i)
-    Globals::MaxNumCritters(i) = i < 2 ? 100 : 25;
-  Globals::AgeAtMaturity = 50;
-  Globals::Interbirth = 20;
-  Globals::Lifespan = 200;
+  Globals::SetPopulationConstants();
   Globals::setScenario(2);
 }
 
@@ -122,13 +114,3 @@ void BM_CrowdedFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_CrowdedFrame)->Unit(benchmark::kMillisecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  Runtime::Init(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

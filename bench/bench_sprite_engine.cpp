@@ -3,11 +3,9 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <memory>
 #include <random>
 
-#include "framework/Runtime.h"
 #include "framework/SpriteSurface.h"
 
 namespace {
@@ -42,13 +40,3 @@ void BM_SpriteSurfaceUpdate(benchmark::State& state) {
 }
 BENCHMARK(BM_SpriteSurfaceUpdate)->Arg(100)->Arg(325)->Arg(2000)->Unit(benchmark::kMicrosecond);
 }  // namespace
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 0);
-  Runtime::Init(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -31,6 +31,17 @@ void Release() {
   Scenario.clear();
 }
 
+void SetPopulationConstants() {
+  AgeAtMaturity = 50;
+  Interbirth = 20;
+  Lifespan = 200;
+  NumPopSurfaces = 6;
+  MaxNumCritters.Redim(NumPopSurfaces);
+  MaxNumCritters(0) = 100;
+  MaxNumCritters(1) = 100;
+  for (Int32 i = 2; i <= MaxNumCritters.Ubound(); ++i) MaxNumCritters(i) = 25;
+}
+
 void setScenario(Int32 n) {
   switch (n) {
     case 1:

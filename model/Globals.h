@@ -32,6 +32,10 @@ void CreateArrays();
 // Releases the arrays and the scenario text (after the loop).
 void Release();
 
+// Sets the population constants: maturity at 50, births 20 days apart, lifespan 200, and
+// seven fields, the first two for 100 bugs, the other five for 25.
+void SetPopulationConstants();
+
 // Installs scenario n (1 to 4); any other n changes nothing.
 void setScenario(Int32 n);
 

@@ -7,13 +7,7 @@
 void FieldFixture::SetUp() {
   RndControl::Unscript();
   Globals::CreateArrays();
-  Globals::NumPopSurfaces = 6;
-  Globals::MaxNumCritters.Redim(Globals::NumPopSurfaces);
-  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i)
-    Globals::MaxNumCritters(i) = i < 2 ? 100 : 25;
-  Globals::AgeAtMaturity = 50;
-  Globals::Interbirth = 20;
-  Globals::Lifespan = 200;
+  Globals::SetPopulationConstants();
   Globals::setScenario(1);
   for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) {
     const ControlSpec desc{.kind = ControlKind::SpriteSurface,
