@@ -1,5 +1,5 @@
 #include "app/Main.h"
 
 int main(int argc, char** argv) {
-  return _Main(argc, argv);
+  return Main(argc, argv);
 }

@@ -37,23 +37,23 @@ void App::Event_EnableMenuItems() {
 
 // The About, truth and scatterplot windows are not part of the program yet; their commands
 // stay enabled and do nothing.
-bool App::_AppAboutMyApplication_Action() {
+bool App::AppAboutMyApplication_Action() {
   return false;
 }
-bool App::_ToolsTellthetruth_Action() {
+bool App::ToolsTellthetruth_Action() {
   return false;
 }
-bool App::_ToolsScatterplot_Action() {
+bool App::ToolsScatterplot_Action() {
   return false;
 }
 
-bool App::_ToolsSample_Action() {
+bool App::ToolsSample_Action() {
   SharedWindow<WindowSample>().Close();
   SharedWindow<WindowSample>().Show();
   return false;
 }
 
-bool App::_FileReset_Action() {
+bool App::FileReset_Action() {
   WindowMain& main = SharedWindow<WindowMain>();
   main.ClearAll();
   main.StaticTextNumClicks().Text("0");
@@ -62,21 +62,21 @@ bool App::_FileReset_Action() {
   return false;
 }
 
-void _NewAppInstance() {
+void NewAppInstance() {
   Instance() = std::make_unique<App>();
   Instance()->MenuBar(Menu::Shared());
 }
 
-void _ApplicationAddMenuHandlers() {
+void ApplicationAddMenuHandlers() {
   App& app = App::Instance();
-  app._AddMenuHandler("AppAboutMyApplication",
-                      [&app] { return app._AppAboutMyApplication_Action(); });
-  app._AddMenuHandler("ToolsSample", [&app] { return app._ToolsSample_Action(); });
-  app._AddMenuHandler("ToolsTellthetruth", [&app] { return app._ToolsTellthetruth_Action(); });
-  app._AddMenuHandler("FileReset", [&app] { return app._FileReset_Action(); });
-  app._AddMenuHandler("ToolsScatterplot", [&app] { return app._ToolsScatterplot_Action(); });
+  app.AddMenuHandler("AppAboutMyApplication",
+                     [&app] { return app.AppAboutMyApplication_Action(); });
+  app.AddMenuHandler("ToolsSample", [&app] { return app.ToolsSample_Action(); });
+  app.AddMenuHandler("ToolsTellthetruth", [&app] { return app.ToolsTellthetruth_Action(); });
+  app.AddMenuHandler("FileReset", [&app] { return app.FileReset_Action(); });
+  app.AddMenuHandler("ToolsScatterplot", [&app] { return app.ToolsScatterplot_Action(); });
 }
 
-void _ReleaseAppInstance() {
+void ReleaseAppInstance() {
   Instance().reset();
 }

@@ -3,24 +3,27 @@
 #include "framework/Application.h"
 
 // The application object: starts the simulation when the application opens, keeps the
-// five commands enabled and carries them out.
+// five commands enabled and carries them out. Each menu handler returns False.
+//
+// The start-up routines and menu handlers are named after their items and steps; where such
+// a name would begin with an underscore and a capital letter, which C++ reserves, it is
+// written without the underscore (FileReset_Action, NewAppInstance, Main, Lookup).
 class App : public Application {
  public:
-  // The registered application object.
+  // The registered application object; raises NilObjectException when there is none.
   static App& Instance();
 
   void Event_Open() override;
   void Event_EnableMenuItems() override;
-  bool _AppAboutMyApplication_Action();
-  bool _ToolsSample_Action();
-  bool _ToolsTellthetruth_Action();
-  bool _FileReset_Action();
-  bool _ToolsScatterplot_Action();
+  bool AppAboutMyApplication_Action();
+  bool ToolsSample_Action();
+  bool ToolsTellthetruth_Action();
+  bool FileReset_Action();
+  bool ToolsScatterplot_Action();
 };
 
-// Creates, configures and registers the application object.
-void _NewAppInstance();
+void NewAppInstance();
 // Binds the five item names to App's handlers.
-void _ApplicationAddMenuHandlers();
+void ApplicationAddMenuHandlers();
 // Releases the application object (after the event loop).
-void _ReleaseAppInstance();
+void ReleaseAppInstance();

@@ -2,17 +2,19 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
+#include "app/Pictures.h"
 #include "framework/Runtime.h"
 #include "model/Globals.h"
 
-int _Main(int argc, char** argv) {
+int Main(int argc, char** argv) {
   Globals::CreateArrays();
   Runtime::Init(argc, argv);
-  _NewAppInstance();
-  _ApplicationAddMenuHandlers();
+  NewAppInstance();
+  ApplicationAddMenuHandlers();
   App::Instance().Run();
+  ReleasePictures();
   Menu::Release();
   Globals::Release();
-  _ReleaseAppInstance();
+  ReleaseAppInstance();
   return 0;
 }

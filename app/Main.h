@@ -1,4 +1,4 @@
 #pragma once
 
 // The program's road from its entry to the event loop and back out; returns the exit code.
-int _Main(int argc, char** argv);
+int Main(int argc, char** argv);

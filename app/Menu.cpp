@@ -21,7 +21,7 @@ std::shared_ptr<MenuItem> NewMenu(const char* name, const char* text) {
 std::shared_ptr<MenuItem> Lookup(const std::string& name) {
   Application* app = Application::Instance();
   if (!app || !app->MenuBar()) throw NilObjectException("no application menu bar");
-  std::shared_ptr<MenuItem> item = app->MenuBar()->_Lookup(name);
+  std::shared_ptr<MenuItem> item = app->MenuBar()->Lookup(name);
   if (!item) throw NilObjectException("no menu item " + name);
   return item;
 }

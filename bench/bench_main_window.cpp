@@ -23,8 +23,8 @@ WindowMain& StandardPopulation() {
   if (!started) {
     started = true;
     Globals::CreateArrays();
-    _NewAppInstance();
-    _ApplicationAddMenuHandlers();
+    NewAppInstance();
+    ApplicationAddMenuHandlers();
     App::Instance().Event_Open();
     SharedWindow<WindowSelectScenario>().Get<PushButton>("PushButtonOkay").Push();
     Runtime::ProcessEvents();

@@ -31,7 +31,7 @@ Application* Application::Instance() {
   return TheApplication();
 }
 
-void Application::_AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
   handlers_[itemName] = std::move(handler);
 }
 

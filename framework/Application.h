@@ -25,7 +25,7 @@ class Application {
   const std::shared_ptr<::MenuBar>& MenuBar() const { return menuBar_; }
   void MenuBar(std::shared_ptr<::MenuBar> bar) { menuBar_ = std::move(bar); }
 
-  void _AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+  void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
   // Runs the handler bound to the item name; false when none is bound.
   bool HandleMenuCommand(const std::string& itemName);
   bool HasMenuHandler(const std::string& itemName) const;

@@ -84,10 +84,10 @@ std::shared_ptr<MenuItem> MenuItem::Child(const std::string& name) const {
   return nullptr;
 }
 
-std::shared_ptr<MenuItem> MenuItem::_Lookup(const std::string& name) {
+std::shared_ptr<MenuItem> MenuItem::Lookup(const std::string& name) {
   if (name_ == name) return shared_from_this();
   for (const auto& c : children_) {
-    if (auto found = c->_Lookup(name)) return found;
+    if (auto found = c->Lookup(name)) return found;
   }
   return nullptr;
 }

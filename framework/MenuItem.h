@@ -34,7 +34,7 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
   // The direct child of that name, or null.
   std::shared_ptr<MenuItem> Child(const std::string& name) const;
   // The item of that name anywhere below this one (this one included), or null.
-  std::shared_ptr<MenuItem> _Lookup(const std::string& name);
+  std::shared_ptr<MenuItem> Lookup(const std::string& name);
   MenuItem* Parent() const { return parent_; }
 
   // Carries the item out as a choice in the menu would (nothing when it is disabled).

@@ -1,6 +1,6 @@
 #pragma once
-// Framework-internal: conversions between the framework's types and Qt's. Included only by
-// the framework's own sources.
+// Framework-internal: conversions between the framework's types and Qt's. Included by the
+// framework's own sources, and by the test support, which drives the toolkit as a user does.
 
 #include <QColor>
 #include <QImage>

@@ -6,4 +6,9 @@
 // order (also their Tab order).
 const WindowLayout& WindowMainLayout();
 const WindowLayout& WindowSelectScenarioLayout();
+const WindowLayout& WindowWhereToLayout();
+const WindowLayout& WindowSplashLayout();
+const WindowLayout& WindowAboutLayout();
 const WindowLayout& WindowSampleLayout();
+const WindowLayout& WindowScatterplotLayout();
+const WindowLayout& WindowTheTruthLayout();

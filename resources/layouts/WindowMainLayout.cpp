@@ -1,5 +1,6 @@
 #include <array>
 
+#include "resources/layouts/LayoutParts.h"
 #include "resources/layouts/Layouts.h"
 
 namespace {
@@ -70,18 +71,6 @@ ControlSpec PoolName(Int32 i) {
                      .width = 100,
                      .height = 16,
                      .border = false};
-}
-
-ControlSpec Label(const char* name, const char* text, Int32 left, Int32 top, Int32 width,
-                  Int32 height, Int32 alignment = 0) {
-  return ControlSpec{.kind = ControlKind::StaticText,
-                     .name = name,
-                     .left = left,
-                     .top = top,
-                     .width = width,
-                     .height = height,
-                     .text = text,
-                     .alignment = alignment};
 }
 
 WindowLayout Make() {

@@ -1,19 +1,7 @@
+#include "resources/layouts/LayoutParts.h"
 #include "resources/layouts/Layouts.h"
 
 namespace {
-ControlSpec Label(const char* name, const char* text, Int32 left, Int32 top, Int32 width,
-                  Int32 height, Int32 alignment, bool multiline = false) {
-  return ControlSpec{.kind = ControlKind::StaticText,
-                     .name = name,
-                     .left = left,
-                     .top = top,
-                     .width = width,
-                     .height = height,
-                     .text = text,
-                     .alignment = alignment,
-                     .multiline = multiline};
-}
-
 WindowLayout Make() {
   WindowLayout w{.title = "Histogram",
                  .width = 300,

@@ -22,8 +22,8 @@ void AppFixture::MakeApp() {
   });
   DialogHooks::OnMsgBox([this](const std::string& text) { unhandled.push_back("MsgBox " + text); });
   Globals::CreateArrays();
-  _NewAppInstance();
-  _ApplicationAddMenuHandlers();
+  NewAppInstance();
+  ApplicationAddMenuHandlers();
 }
 
 void AppFixture::OpenApp() {
@@ -35,7 +35,7 @@ void AppFixture::OpenApp() {
 void AppFixture::TearDown() {
   for (Window* window : OpenWindows()) window->Close();
   Runtime::ProcessEvents();
-  _ReleaseAppInstance();
+  ReleaseAppInstance();
   Menu::Release();
   Globals::Release();
   RndControl::Unscript();

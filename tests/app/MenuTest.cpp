@@ -97,17 +97,17 @@ TEST_F(MenuTest, TreeAndEnablingFollowTheTable) {
 
 TEST_F(MenuTest, AccessorsFindTheItemsOfTheApplicationsBarOrRaise) {
   auto bar = Menu::Shared();
-  EXPECT_EQ(AppAboutMyApplication(), bar->_Lookup("AppAboutMyApplication"));
-  EXPECT_EQ(ToolsSample(), bar->_Lookup("ToolsSample"));
-  EXPECT_EQ(ToolsScatterplot(), bar->_Lookup("ToolsScatterplot"));
-  EXPECT_EQ(ToolsTellthetruth(), bar->_Lookup("ToolsTellthetruth"));
-  EXPECT_EQ(FileReset(), bar->_Lookup("FileReset"));
+  EXPECT_EQ(AppAboutMyApplication(), bar->Lookup("AppAboutMyApplication"));
+  EXPECT_EQ(ToolsSample(), bar->Lookup("ToolsSample"));
+  EXPECT_EQ(ToolsScatterplot(), bar->Lookup("ToolsScatterplot"));
+  EXPECT_EQ(ToolsTellthetruth(), bar->Lookup("ToolsTellthetruth"));
+  EXPECT_EQ(FileReset(), bar->Lookup("FileReset"));
 
   // A bar that lacks the items, then no application at all.
   App::Instance().MenuBar(std::make_shared<MenuBar>());
   EXPECT_THROW(FileReset(), NilObjectException);
   EXPECT_THROW(AppAboutMyApplication(), NilObjectException);
-  _ReleaseAppInstance();
+  ReleaseAppInstance();
   EXPECT_THROW(ToolsSample(), NilObjectException);
 }
 
@@ -126,7 +126,7 @@ TEST_F(OpenMenuTest, TheMainWindowShowsTheApplicationsBarAndItsItemsWork) {
   EXPECT_FALSE(AppTestHelpers::ChooseFromMenuBar(main, "Edit", "Undo"));
   const std::size_t windows = OpenWindows().size();
   for (const char* name : {"EditUndo", "EditCut", "EditCopy", "EditPaste", "EditClear"})
-    Menu::Shared()->_Lookup(name)->Choose();
+    Menu::Shared()->Lookup(name)->Choose();
   EXPECT_EQ(OpenWindows().size(), windows);
 
   // The commands that have no window yet do nothing.

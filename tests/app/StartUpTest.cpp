@@ -85,15 +85,15 @@ TEST(MainTest, RunsTheLoopUntilQuitAndReleasesWhatItMade) {
     for (const char* name : {"AppAboutMyApplication", "ToolsSample", "ToolsTellthetruth",
                              "FileReset", "ToolsScatterplot", "FileQuit", "EditUndo", "EditCut",
                              "EditCopy", "EditPaste", "EditClear"}) {
-      if (app->MenuBar()->_Lookup(name)->Enabled()) seen.enabled.push_back(name);
+      if (app->MenuBar()->Lookup(name)->Enabled()) seen.enabled.push_back(name);
       if (app->HasMenuHandler(name)) seen.handled.push_back(name);
     }
-    app->MenuBar()->_Lookup("FileQuit")->Choose();
+    app->MenuBar()->Lookup("FileQuit")->Choose();
   };
 
   char name[] = "quellmoor";
   char* argv[] = {name, nullptr};
-  EXPECT_EQ(_Main(1, argv), 0);
+  EXPECT_EQ(Main(1, argv), 0);
 
   EXPECT_TRUE(seen.open);
   EXPECT_TRUE(seen.sharesBar);

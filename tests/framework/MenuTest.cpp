@@ -33,7 +33,7 @@ class MenuApp : public Application {
   bool saveAllowed = false;
   void Event_EnableMenuItems() override {
     ++enableRuns;
-    if (saveAllowed) MenuBar()->_Lookup("FileSave")->Enabled(true);
+    if (saveAllowed) MenuBar()->Lookup("FileSave")->Enabled(true);
   }
 };
 
@@ -63,8 +63,8 @@ class MenuTest : public WindowFixture {
     bar->Append(help);
 
     app.MenuBar(bar);
-    app._AddMenuHandler("FileSave", [this] { return ++saves > 0; });
-    app._AddMenuHandler("HelpAbout", [this] { return ++abouts > 0; });
+    app.AddMenuHandler("FileSave", [this] { return ++saves > 0; });
+    app.AddMenuHandler("HelpAbout", [this] { return ++abouts > 0; });
   }
   MenuBar& Bar() { return *app.MenuBar(); }
 
@@ -81,18 +81,18 @@ TEST_F(MenuTest, ChildFindsDirectChildrenAndLookupSearchesTheWholeBar) {
   EXPECT_EQ(file->Parent(), &Bar());
   EXPECT_EQ(Bar().Children().size(), 2u);
 
-  EXPECT_EQ(Bar()._Lookup("HelpAbout"), about);
-  EXPECT_NE(dynamic_cast<AppMenuItem*>(Bar()._Lookup("HelpAbout").get()), nullptr);
-  EXPECT_EQ(Bar()._Lookup("FileRecent1")->Text(), "Field study");
-  EXPECT_EQ(help->_Lookup("HelpMenu"), help);
-  EXPECT_EQ(help->_Lookup("FileSave"), nullptr);
-  EXPECT_EQ(Bar()._Lookup("Nowhere"), nullptr);
+  EXPECT_EQ(Bar().Lookup("HelpAbout"), about);
+  EXPECT_NE(dynamic_cast<AppMenuItem*>(Bar().Lookup("HelpAbout").get()), nullptr);
+  EXPECT_EQ(Bar().Lookup("FileRecent1")->Text(), "Field study");
+  EXPECT_EQ(help->Lookup("HelpMenu"), help);
+  EXPECT_EQ(help->Lookup("FileSave"), nullptr);
+  EXPECT_EQ(Bar().Lookup("Nowhere"), nullptr);
 }
 
 TEST_F(MenuTest, OnScreenMenusMirrorTheTreeWhateverTheOrderItWasBuiltIn) {
   EXPECT_EQ(file->Menu()->actions(),
             (QList<QAction*>{save->Action(), recent->Menu()->menuAction(), quit->Action()}));
-  auto more = Bar()._Lookup("HelpMore");
+  auto more = Bar().Lookup("HelpMore");
   EXPECT_EQ(help->Menu()->actions(), QList<QAction*>{more->Menu()->menuAction()});
   EXPECT_EQ(more->Menu()->actions(), QList<QAction*>{about->Action()});
   EXPECT_EQ(more->Menu()->title(), "More");
@@ -119,7 +119,7 @@ TEST_F(MenuTest, ChoosingRunsTheHandlerBoundToTheItemsName) {
   EXPECT_TRUE(app.HasMenuHandler("HelpAbout"));
   EXPECT_FALSE(app.HasMenuHandler("FileRecent1"));
   EXPECT_FALSE(app.HandleMenuCommand("FileRecent1"));
-  Bar()._Lookup("FileRecent1")->Choose();
+  Bar().Lookup("FileRecent1")->Choose();
   EXPECT_EQ(app.QuitRequests(), 0);
 }
 

@@ -21,7 +21,7 @@ class HistogramTest : public AppFixture {
     Runtime::ProcessEvents();
   }
   WindowSample& Open() {
-    App::Instance()._ToolsSample_Action();
+    App::Instance().ToolsSample_Action();
     Runtime::ProcessEvents();
     return SharedWindow<WindowSample>();
   }
