@@ -59,6 +59,10 @@ struct WindowLayout {
   Int32 placement = 0;  // 0 default, 2 centred on the screen, 3 centred on the parent's screen
   bool closeBox = true;
   bool resizable = true;
+  bool maximizeButton = true;  // shown only on a resizable window
+  bool minimizeButton = true;
+  // Shown on a document window (kind 0) only: dialogs and floating windows carry no menu
+  // bar on this desktop, though the application's shortcuts work from them.
   bool menuBarVisible = true;
   bool visible = true;
   bool hasBackColor = false;

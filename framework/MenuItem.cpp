@@ -1,6 +1,7 @@
 #include "framework/MenuItem.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -94,7 +95,21 @@ std::shared_ptr<MenuItem> MenuItem::Lookup(const std::string& name) {
 
 void MenuItem::Choose() {
   if (!(autoEnable_ || enabled_) || IsSeparator()) return;
+  // A window opened now would stand behind the dialog, which blocks it.
+  if (QApplication::activeModalWidget() && !WorksBehindModalDialog()) return;
   Perform();
+}
+
+std::vector<QAction*> MenuItem::ShortcutActions(bool behindModalDialog) {
+  std::vector<QAction*> actions;
+  for (const auto& child : children_) {
+    if (!child->shortcut_.empty() && !child->IsSeparator() &&
+        (!behindModalDialog || child->WorksBehindModalDialog()))
+      actions.push_back(child->action_);
+    const std::vector<QAction*> below = child->ShortcutActions(behindModalDialog);
+    actions.insert(actions.end(), below.begin(), below.end());
+  }
+  return actions;
 }
 
 void MenuItem::Perform() {

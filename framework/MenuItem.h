@@ -37,8 +37,17 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
   std::shared_ptr<MenuItem> Lookup(const std::string& name);
   MenuItem* Parent() const { return parent_; }
 
-  // Carries the item out as a choice in the menu would (nothing when it is disabled).
+  // Carries the item out as a choice in the menu would: nothing when it is disabled, and
+  // nothing while a modal dialog is up unless the item still makes sense behind one.
   void Choose();
+  // True for the items whose command still makes sense while a modal dialog blocks the
+  // program's other windows (Quit); their shortcuts work from the dialog too.
+  virtual bool WorksBehindModalDialog() const { return false; }
+  // True for the item that belongs in the application's own menu (About).
+  virtual bool IsApplicationMenuItem() const { return false; }
+  // The actions of the items below this one that have a keyboard shortcut; only those that
+  // work behind a modal dialog when `behindModalDialog`.
+  std::vector<QAction*> ShortcutActions(bool behindModalDialog);
 
   bool IsSeparator() const { return text_ == "-"; }
   // Framework use.
@@ -64,9 +73,16 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
 
 // Choosing it ends the event loop.
 class QuitMenuItem : public MenuItem {
+ public:
+  bool WorksBehindModalDialog() const override { return true; }
+
  protected:
   void Perform() override;
 };
 
-// The About item. Shown where it is appended.
-class AppMenuItem : public MenuItem {};
+// The About item. This desktop has no application menu: the bar shows it in a Help menu of
+// its own at the end, while the tree keeps it where it was appended.
+class AppMenuItem : public MenuItem {
+ public:
+  bool IsApplicationMenuItem() const override { return true; }
+};

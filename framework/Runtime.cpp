@@ -30,7 +30,7 @@ void ScheduleLastWindowCheck() {
   QTimer::singleShot(0, QCoreApplication::instance(), [] {
     if (!LoopRunning() || !Application::Instance()) return;
     for (Window* w : OpenWindows()) {
-      if (w->Widget() && w->Widget()->isVisible()) return;
+      if (w->IsOnScreen()) return;
     }
     Application::Instance()->Quit();
   });

@@ -1,5 +1,6 @@
 #include "framework/Window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -126,7 +127,23 @@ Window::~Window() {
 void Window::Build() {
   if (built_) return;
   built_ = true;
+  MakeFrame();
+  MakeContentArea();
+  MakeControls();
+  BringToFront(this);
+  Place();
+  if (layout_.frame == 0) AdoptFloatingWindows();
+  for (auto& c : controls_) {
+    if (c->onOpen) c->onOpen();
+  }
+  Event_Open();
+  if (layout_.visible && !closed_) ShowOnceBuilt();
+}
 
+// The window buttons follow the layout. A dialog offers neither minimise nor maximise, and a
+// floating tool window no minimise: on this desktop such windows go with the window they
+// serve, and a minimised modal dialog would leave the program blocked with nothing to show.
+void Window::MakeFrame() {
   frame_ = new FrameWidget(*this);
   frame_->setWindowTitle(ToQ(layout_.title));
   Qt::WindowFlags flags = Qt::Window;
@@ -134,15 +151,29 @@ void Window::Build() {
   if (layout_.frame == 3) flags = Qt::Tool;
   flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
   if (layout_.closeBox) flags |= Qt::WindowCloseButtonHint;
-  if (layout_.resizable && layout_.frame != 2) flags |= Qt::WindowMinMaxButtonsHint;
+  if (layout_.frame == 0 && layout_.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+  if (layout_.frame != 2 && layout_.maximizeButton && layout_.resizable)
+    flags |= Qt::WindowMaximizeButtonHint;
   frame_->setWindowFlags(flags);
   if (layout_.frame == 2) frame_->setWindowModality(Qt::ApplicationModal);
+  AddShortcuts();
+}
 
+// The application's shortcuts work from every window, also from those without a menu bar; a
+// modal dialog takes only those of the commands that still make sense behind it.
+void Window::AddShortcuts() {
+  Application* app = Application::Instance();
+  if (!app || !app->MenuBar()) return;
+  for (QAction* action : app->MenuBar()->ShortcutActions(layout_.frame == 2))
+    frame_->addAction(action);
+}
+
+void Window::MakeContentArea() {
   auto* box = new QVBoxLayout(frame_);
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(0);
   Application* app = Application::Instance();
-  if (layout_.menuBarVisible && app && app->MenuBar()) {
+  if (layout_.frame == 0 && layout_.menuBarVisible && app && app->MenuBar()) {
     box->setMenuBar(app->MenuBar()->MakeBarWidget());
   }
   content_ = new ContentWidget(*this);
@@ -164,42 +195,50 @@ void Window::Build() {
   }
   box->addWidget(content_);
   frame_->resize(frame_->sizeHint());
+  // Laid out now, so that a fixed size is among the hints the desktop reads when the window
+  // first appears, and the content area has its size before the window is shown.
+  box->activate();
+}
 
+// Each control joins the Tab order after the last control before it that takes the focus.
+void Window::MakeControls() {
+  QWidget* lastInTabOrder = nullptr;
   for (const ControlSpec& desc : layout_.controls) {
     std::unique_ptr<Control> c = MakeControl(desc);
     c->AttachToWindow(*this);
     if (auto* rc = dynamic_cast<RectControl*>(c.get());
         rc && rc->Widget()->focusPolicy() != Qt::NoFocus) {
-      if (!controls_.empty()) {
-        for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-          auto* prev = dynamic_cast<RectControl*>(it->get());
-          if (prev && prev->Widget()->focusPolicy() != Qt::NoFocus) {
-            QWidget::setTabOrder(prev->Widget(), rc->Widget());
-            break;
-          }
-        }
-      }
+      if (lastInTabOrder) QWidget::setTabOrder(lastInTabOrder, rc->Widget());
+      lastInTabOrder = rc->Widget();
     }
     BindControl(*c);
     controls_.push_back(std::move(c));
   }
-
-  BringToFront(this);
-  Place();
-  if (layout_.frame == 0) AdoptFloatingWindows();
-  for (auto& c : controls_) {
-    if (c->onOpen) c->onOpen();
-  }
-  Event_Open();
-  // Shown once its Open events have run, so that a window that places itself there appears
-  // in its place at once (and one that closes itself there never appears).
-  if (layout_.visible && !closed_) {
-    frame_->show();
-    frame_->raise();
-    frame_->activateWindow();
-  }
 }
 
+// A new window goes on screen once the event loop is back, unless it was closed or shown
+// before then: a window made and closed again in one handler (the first half of a
+// close-then-show pair) never flashes up.
+void Window::ShowOnceBuilt() {
+  showPending_ = true;
+  QMetaObject::invokeMethod(
+      frame_,
+      [this] {
+        Runtime::Dispatch([this] {
+          if (showPending_) Show();
+        });
+      },
+      Qt::QueuedConnection);
+}
+
+bool Window::IsOnScreen() const {
+  return !closed_ && frame_ && (showPending_ || frame_->isVisible());
+}
+
+// A window manager frames a window only once it is on screen, which grows its frame geometry
+// by the title bar. Centring on the frame's top-left corner, where a window was asked to
+// stand, and on the inside size gives the same place whether or not the parent has been
+// framed yet; the title bars of the two windows then offset each other.
 void Window::Place() {
   Window* parent = FrontDocumentWindow(this);
   if (layout_.frame == 3 && parent && parent->frame_) {
@@ -213,11 +252,11 @@ void Window::Place() {
     area = parent->frame_->screen()->availableGeometry();
   } else if (layout_.placement != 2 && parent) {
     // The default place of a window: centred over the frontmost document window.
-    area = parent->frame_->frameGeometry();
+    area = QRect(parent->frame_->frameGeometry().topLeft(), parent->frame_->size());
   }
-  QRect frameRect = frame_->frameGeometry();
-  frameRect.moveCenter(area.center());
-  frame_->move(std::max(frameRect.left(), 0), std::max(frameRect.top(), 0));
+  QRect own(QPoint(0, 0), frame_->size());
+  own.moveCenter(area.center());
+  frame_->move(std::max(own.left(), 0), std::max(own.top(), 0));
 }
 
 // Floating windows left without a document window (it was closed) float above this one.
@@ -233,6 +272,7 @@ void Window::AdoptFloatingWindows() {
 
 void Window::Show() {
   if (closed_ || !frame_) return;
+  showPending_ = false;
   BringToFront(this);
   frame_->show();
   frame_->raise();
@@ -242,6 +282,7 @@ void Window::Show() {
 void Window::Close() {
   if (closed_ || !frame_) return;
   closed_ = true;
+  showPending_ = false;
   Event_Close();
   // A closed window's timers never fire again, though the object outlives this handler.
   for (auto& c : controls_) {

@@ -23,8 +23,9 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   // Builds the window from its layout: the window's properties, then each control in
-  // layout order, then the controls' Open events, then the window's Open event. The
-  // shared-instance accessor calls it; a window is built once.
+  // layout order, then the controls' Open events, then the window's Open event. A window
+  // whose layout makes it visible goes on screen when the event loop is back, unless Show or
+  // Close comes first. The shared-instance accessor calls it; a window is built once.
   void Build();
 
   // Brings the window to the front (and shows it). A modal dialog does not block the caller.
@@ -33,6 +34,8 @@ class Window {
   // shared-instance accessor then makes a new window. Closing a closed window does nothing.
   void Close();
   bool IsClosed() const { return closed_; }
+  // Open and shown, or about to be shown once the event loop is back.
+  bool IsOnScreen() const;
   // Gives the window itself the keyboard focus.
   void SetFocus();
   bool HasFocus() const;
@@ -97,6 +100,11 @@ class Window {
   virtual void BindControl(Control& control) { (void)control; }
 
  private:
+  void MakeFrame();
+  void AddShortcuts();
+  void MakeContentArea();
+  void MakeControls();
+  void ShowOnceBuilt();
   void AdoptFloatingWindows();
   void Place();
   WindowLayout layout_;
@@ -105,6 +113,7 @@ class Window {
   QWidget* content_ = nullptr;
   bool built_ = false;
   bool closed_ = false;
+  bool showPending_ = false;
   bool tracking_ = false;
   std::type_index sharedKey_ = typeid(void);
 };

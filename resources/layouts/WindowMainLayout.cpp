@@ -81,6 +81,8 @@ WindowLayout Make() {
                  .placement = 2,
                  .closeBox = true,
                  .resizable = false,
+                 .maximizeButton = false,
+                 .minimizeButton = false,
                  .menuBarVisible = true};
   auto& c = w.controls;
   for (Int32 i = 0; i <= 3; ++i) c.push_back(PoolName(i));

@@ -3,13 +3,7 @@
 
 namespace {
 WindowLayout Make() {
-  WindowLayout w{.title = "Histogram",
-                 .width = 300,
-                 .height = 300,
-                 .frame = 3,
-                 .placement = 3,
-                 // A floating tool window carries no menu bar; the menu shortcuts still work.
-                 .menuBarVisible = false};
+  WindowLayout w{.title = "Histogram", .width = 300, .height = 300, .frame = 3, .placement = 3};
   auto& c = w.controls;
   c.push_back(ControlSpec{.kind = ControlKind::Rectangle,
                           .name = "Rectangle1",

@@ -55,6 +55,7 @@ class ListboxTest : public WindowFixture {
  protected:
   void SetUp() override {
     window.Build();
+    window.Show();
     list().AddRow("North");
     list().AddRow("South");
     list().Cell(0, 1, "40");

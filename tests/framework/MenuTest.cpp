@@ -38,7 +38,7 @@ class MenuApp : public Application {
 };
 
 // File: Save (enabled only by code), Recent (a sub-menu filled after it was appended), Quit.
-// Help: More (a sub-menu appended after being filled) holding the About item.
+// Tools: More (a sub-menu appended after being filled) holding the About item.
 class MenuTest : public WindowFixture {
  protected:
   void SetUp() override {
@@ -55,21 +55,21 @@ class MenuTest : public WindowFixture {
     quit->KeyboardShortcut("Cmd+Q");
     file->Append(quit);
 
-    help = Item("HelpMenu", "Help");
-    auto more = Item("HelpMore", "More");
-    about = Item(std::make_shared<AppMenuItem>(), "HelpAbout", "About Quellmoor");
+    tools = Item("ToolsMenu", "Tools");
+    auto more = Item("ToolsMore", "More");
+    about = Item(std::make_shared<AppMenuItem>(), "ToolsAbout", "About Quellmoor");
     more->Append(about);
-    help->Append(more);
-    bar->Append(help);
+    tools->Append(more);
+    bar->Append(tools);
 
     app.MenuBar(bar);
     app.AddMenuHandler("FileSave", [this] { return ++saves > 0; });
-    app.AddMenuHandler("HelpAbout", [this] { return ++abouts > 0; });
+    app.AddMenuHandler("ToolsAbout", [this] { return ++abouts > 0; });
   }
   MenuBar& Bar() { return *app.MenuBar(); }
 
   MenuApp app;
-  std::shared_ptr<MenuItem> file, save, recent, quit, help, about;
+  std::shared_ptr<MenuItem> file, save, recent, quit, tools, about;
   int saves = 0;
   int abouts = 0;
 };
@@ -81,19 +81,19 @@ TEST_F(MenuTest, ChildFindsDirectChildrenAndLookupSearchesTheWholeBar) {
   EXPECT_EQ(file->Parent(), &Bar());
   EXPECT_EQ(Bar().Children().size(), 2u);
 
-  EXPECT_EQ(Bar().Lookup("HelpAbout"), about);
-  EXPECT_NE(dynamic_cast<AppMenuItem*>(Bar().Lookup("HelpAbout").get()), nullptr);
+  EXPECT_EQ(Bar().Lookup("ToolsAbout"), about);
+  EXPECT_NE(dynamic_cast<AppMenuItem*>(Bar().Lookup("ToolsAbout").get()), nullptr);
   EXPECT_EQ(Bar().Lookup("FileRecent1")->Text(), "Field study");
-  EXPECT_EQ(help->Lookup("HelpMenu"), help);
-  EXPECT_EQ(help->Lookup("FileSave"), nullptr);
+  EXPECT_EQ(tools->Lookup("ToolsMenu"), tools);
+  EXPECT_EQ(tools->Lookup("FileSave"), nullptr);
   EXPECT_EQ(Bar().Lookup("Nowhere"), nullptr);
 }
 
 TEST_F(MenuTest, OnScreenMenusMirrorTheTreeWhateverTheOrderItWasBuiltIn) {
   EXPECT_EQ(file->Menu()->actions(),
             (QList<QAction*>{save->Action(), recent->Menu()->menuAction(), quit->Action()}));
-  auto more = Bar().Lookup("HelpMore");
-  EXPECT_EQ(help->Menu()->actions(), QList<QAction*>{more->Menu()->menuAction()});
+  auto more = Bar().Lookup("ToolsMore");
+  EXPECT_EQ(tools->Menu()->actions(), QList<QAction*>{more->Menu()->menuAction()});
   EXPECT_EQ(more->Menu()->actions(), QList<QAction*>{about->Action()});
   EXPECT_EQ(more->Menu()->title(), "More");
 }
@@ -116,7 +116,7 @@ TEST_F(MenuTest, ChoosingRunsTheHandlerBoundToTheItemsName) {
   about->Choose();
   EXPECT_EQ(abouts, 1);
   EXPECT_EQ(saves, 0);
-  EXPECT_TRUE(app.HasMenuHandler("HelpAbout"));
+  EXPECT_TRUE(app.HasMenuHandler("ToolsAbout"));
   EXPECT_FALSE(app.HasMenuHandler("FileRecent1"));
   EXPECT_FALSE(app.HandleMenuCommand("FileRecent1"));
   Bar().Lookup("FileRecent1")->Choose();

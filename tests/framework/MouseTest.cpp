@@ -78,6 +78,7 @@ class MouseTest : public WindowFixture {
     file->Append(quit);
     app.MenuBar(bar);
     window.Build();
+    window.Show();
     ASSERT_GT(window.Content()->mapTo(window.Widget(), QPoint(0, 0)).y(), 0);
   }
   Application app;

@@ -28,13 +28,12 @@ namespace AppTestHelpers {
 bool ShowsMenuBar(Window& window, MenuBar& bar) {
   QMenuBar* shown = BarOf(window);
   if (!shown) return false;
-  const QList<QAction*> actions = shown->actions();
-  const auto& menus = bar.Children();
-  if (static_cast<std::size_t>(actions.size()) != menus.size()) return false;
-  for (std::size_t i = 0; i < menus.size(); ++i) {
-    if (actions[static_cast<qsizetype>(i)]->menu() != menus[i]->Menu()) return false;
-  }
-  return true;
+  QList<QMenu*> expected;
+  for (const auto& menu : bar.Children()) expected << menu->Menu();
+  if (bar.HelpMenu()) expected << bar.HelpMenu();
+  QList<QMenu*> menus;
+  for (QAction* action : shown->actions()) menus << action->menu();
+  return menus == expected;
 }
 
 bool ChooseFromMenuBar(Window& window, const std::string& menuTitle, const std::string& itemText) {

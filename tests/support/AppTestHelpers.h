@@ -8,7 +8,8 @@ class MenuBar;
 class Window;
 
 namespace AppTestHelpers {
-// True when the window shows a menu bar whose menus are the bar's own menus, in its order.
+// True when the window shows a menu bar whose menus are the bar's own menus, in its order, then
+// the framework's Help menu when the bar has one.
 bool ShowsMenuBar(Window& window, MenuBar& bar);
 
 // Opens the menu of that title on the window's menu bar and clicks the item of that caption in
