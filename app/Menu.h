@@ -2,7 +2,9 @@
 
 #include <memory>
 
+#include "framework/AppMenuItem.h"
 #include "framework/MenuBar.h"
+#include "framework/QuitMenuItem.h"
 
 // The program's one menu bar, File, Edit and Tools, shared by the application object and
 // every window that shows a menu bar.

@@ -115,7 +115,3 @@ std::vector<QAction*> MenuItem::ShortcutActions(bool behindModalDialog) {
 void MenuItem::Perform() {
   if (Application* app = Application::Instance()) app->HandleMenuCommand(name_);
 }
-
-void QuitMenuItem::Perform() {
-  if (Application* app = Application::Instance()) app->Quit();
-}

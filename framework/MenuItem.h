@@ -70,19 +70,3 @@ class MenuItem : public std::enable_shared_from_this<MenuItem> {
   QAction* action_ = nullptr;
   QMenu* menu_ = nullptr;
 };
-
-// Choosing it ends the event loop.
-class QuitMenuItem : public MenuItem {
- public:
-  bool WorksBehindModalDialog() const override { return true; }
-
- protected:
-  void Perform() override;
-};
-
-// The About item. This desktop has no application menu: the bar shows it in a Help menu of
-// its own at the end, while the tree keeps it where it was appended.
-class AppMenuItem : public MenuItem {
- public:
-  bool IsApplicationMenuItem() const override { return true; }
-};

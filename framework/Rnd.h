@@ -2,17 +2,19 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <vector>
+
+#include "framework/Exceptions.h"
 
 // The program's one random generator: a uniform Double in [0, 1). Seeded from the clock
 // at start; every draw is counted.
 double Rnd();
 
 // Raised when a scripted sequence of draws runs out.
-class RndScriptExhausted : public std::logic_error {
+class RndScriptExhausted : public RuntimeException {
  public:
-  RndScriptExhausted() : std::logic_error("Rnd: the scripted draws ran out") {}
+  RndScriptExhausted() : RuntimeException("Rnd: the scripted draws ran out") {}
+  const char* ClassName() const override { return "RndScriptExhausted"; }
 };
 
 namespace RndControl {

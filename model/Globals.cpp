@@ -42,30 +42,25 @@ void SetPopulationConstants() {
   for (Int32 i = 2; i <= MaxNumCritters.Ubound(); ++i) MaxNumCritters(i) = 25;
 }
 
-void setScenario(Int32 n) {
-  switch (n) {
-    case 1:
-      Scenario = "Heritability High";
-      AlleleFreq(0) = 0.5;
-      Heritability = 0.9;
-      break;
-    case 2:
-      Scenario = "Heritability Medium";
-      AlleleFreq(0) = 0.5;
-      Heritability = 0.5;
-      break;
-    case 3:
-      Scenario = "Heritability Low";
-      AlleleFreq(0) = 0.5;
-      Heritability = 0.1;
-      break;
-    case 4:
-      Scenario = "Heritability Unknown";
-      AlleleFreq(0) = 0.5;
-      Heritability = Rnd();
-      break;
-    default:
-      break;
+const std::array<ScenarioEntry, 4> Scenarios{{
+    {1, "Heritability High", 0.9},
+    {2, "Heritability Medium", 0.5},
+    {3, "Heritability Low", 0.1},
+    {4, "Heritability Unknown", -1.0},
+}};
+
+const ScenarioEntry* FindScenario(const std::string& name) {
+  for (const ScenarioEntry& s : Scenarios) {
+    if (name == s.name) return &s;
   }
+  return nullptr;
+}
+
+void setScenario(Int32 n) {
+  if (n < 1 || n > static_cast<Int32>(Scenarios.size())) return;
+  const ScenarioEntry& s = Scenarios[static_cast<std::size_t>(n - 1)];
+  Scenario = s.name;
+  AlleleFreq(0) = 0.5;
+  Heritability = s.heritability < 0.0 ? Rnd() : s.heritability;
 }
 }  // namespace Globals

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 
 #include "framework/Array.h"
@@ -36,7 +37,19 @@ void Release();
 // seven fields, the first two for 100 bugs, the other five for 25.
 void SetPopulationConstants();
 
-// Installs scenario n (1 to 4); any other n changes nothing.
+// The four scenarios. Scenario n is entry n - 1, and the chooser shows it in row n - 1; its name
+// is what Scenario holds while it is in force, and by which other windows recognise it.
+struct ScenarioEntry {
+  Int32 number;
+  const char* name;
+  double heritability;  // negative for the scenario whose heritability is drawn at random
+};
+extern const std::array<ScenarioEntry, 4> Scenarios;
+// The scenario of that name, or null.
+const ScenarioEntry* FindScenario(const std::string& name);
+
+// Installs scenario n (1 to 4): its name, the allele frequency 0.5 and its heritability, a
+// fresh draw for the unknown one; any other n changes nothing.
 void setScenario(Int32 n);
 
 // Sets the constants, draws the first scenario and shows the first windows. Defined with the

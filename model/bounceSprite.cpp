@@ -1,14 +1,8 @@
 #include "model/bounceSprite.h"
 
 #include "framework/Functions.h"
+#include "model/Angles.h"
 #include "model/smartSurface.h"
-
-// The angle constants are these decimal values, not pi and two pi at full precision: the
-// headings of a run depend on them.
-namespace {
-constexpr double kPi = 3.14159265;
-constexpr double kTwoPi = 6.2831853;
-}  // namespace
 
 void bounceSprite::move(smartSurface& field) {
   bounce(field);

@@ -2,14 +2,13 @@
 
 #include "framework/Functions.h"
 #include "framework/Rnd.h"
+#include "model/Angles.h"
 #include "model/Disc.h"
 #include "model/Globals.h"
 #include "model/popSurface.h"
 #include "model/wormSprite.h"
 
 namespace {
-constexpr double kPi = 3.14159265;
-constexpr double kQuarterPi = 0.7853981625;
 constexpr Int32 kLoci = 7;
 }  // namespace
 

@@ -6,8 +6,10 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
+#include "framework/AppMenuItem.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
+#include "framework/QuitMenuItem.h"
 #include "framework/SharedWindow.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/AppTestHelpers.h"

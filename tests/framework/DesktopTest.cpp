@@ -10,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "framework/AppMenuItem.h"
 #include "framework/Application.h"
+#include "framework/QuitMenuItem.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "tests/support/UserInput.h"

@@ -7,7 +7,9 @@
 #include <memory>
 #include <string>
 
+#include "framework/AppMenuItem.h"
 #include "framework/Application.h"
+#include "framework/QuitMenuItem.h"
 #include "framework/Window.h"
 #include "tests/support/UserInput.h"
 #include "tests/support/WindowFixture.h"

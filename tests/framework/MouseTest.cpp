@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/AppMenuItem.h"
 #include "framework/Application.h"
 #include "framework/Canvas.h"
+#include "framework/QuitMenuItem.h"
 #include "framework/SpriteSurface.h"
 #include "framework/Window.h"
 #include "tests/support/UserInput.h"

@@ -206,7 +206,7 @@ Pairs BruteForcePairs(const std::vector<std::shared_ptr<Sprite>>& sprites) {
 // Crowded fields of mixed sizes and groups, with sprites off the field, far away, at the ends
 // of Int32 and without images: the engine compares all pairs of a few sprites, sweeps along x
 // up to 256 and searches a grid beyond.
-TEST(SpriteSurfaceTest, TheGridFindsExactlyThePairsOfABruteForceSearch) {
+TEST(SpriteSurfaceTest, EachSearchFindsExactlyThePairsOfABruteForceSearch) {
   constexpr Int32 kLow = std::numeric_limits<Int32>::min();
   constexpr Int32 kHigh = std::numeric_limits<Int32>::max();
   struct Case {

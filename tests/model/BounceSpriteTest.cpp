@@ -3,12 +3,11 @@
 #include <cmath>
 
 #include "framework/Layout.h"
+#include "model/Angles.h"
 #include "model/bounceSprite.h"
 #include "tests/model/FieldFixture.h"
 
 namespace {
-constexpr double kPi = 3.14159265;
-constexpr double kTwoPi = 6.2831853;
 
 class BounceSpriteTest : public FieldFixture {
  protected:

@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
+#include "model/Angles.h"
 #include "model/Globals.h"
 #include "model/wormSprite.h"
 #include "tests/model/FieldFixture.h"
 
 namespace {
-constexpr double kPi = 3.14159265;
 using CritterSpriteTest = FieldFixture;
 
 TEST_F(CritterSpriteTest, PrepareSetsUpALarvaFromFourDraws) {

@@ -17,8 +17,10 @@ using LongRunTest = FieldFixture;
 constexpr int kDays = 5000;
 constexpr int kDaysBetweenMoves = 7;
 
-// Fills the field to its capacity as a new run does: random alleles, random ages, and the
-// adults' dots drawn as at maturity.
+// Fills the field to its capacity with a mixed population: random alleles, random ages and
+// the adults' dots drawn as at maturity. It is not the main window's filling (the model's
+// tests stand below the windows): its draws come in another order, the ages reach 200 by
+// truncation rather than rounding, and every field is filled, not the Left field alone.
 void Populate(popSurface& field) {
   for (Int32 n = 0; n < Globals::MaxNumCritters(field.Index()); ++n) {
     auto bug = std::make_shared<critterSprite>();

@@ -4,12 +4,12 @@
 #include <vector>
 
 #include "framework/Functions.h"
+#include "model/Angles.h"
 #include "model/Globals.h"
 #include "model/wormSprite.h"
 #include "tests/model/FieldFixture.h"
 
 namespace {
-constexpr double kPi = 3.14159265;
 using MatingTest = FieldFixture;
 
 std::vector<double> Draws(std::size_t n, double value = 0.3) {
