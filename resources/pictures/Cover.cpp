@@ -26,9 +26,11 @@ void DrawLeaf(QPainter& p) {
   p.setPen(QPen(QColor(44, 100, 38), 1.3));
   p.setBrush(green);
   p.drawPath(leaf);
-  // The stalk and the midrib, then the side veins.
+  // The stalk, then the midrib and the side veins within the leaf.
   p.setPen(QPen(QColor(198, 230, 146), 1.8, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(QPointF(-86, 0), QPointF(66, 0));
+  p.drawLine(QPointF(-86, 0), QPointF(-75, 0));
+  p.setClipPath(leaf);
+  p.drawLine(QPointF(-75, 0), QPointF(66, 0));
   p.setPen(QPen(QColor(176, 216, 124), 1.1, Qt::SolidLine, Qt::RoundCap));
   for (double x : {-50.0, -28.0, -6.0, 16.0, 38.0}) {
     for (int side : {-1, 1}) {
@@ -59,7 +61,9 @@ void Draw(QPainter& painter) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
 
+  // The build machine's font (quellmoor.sh installs it); another serif stands in without it.
   QFont font("DejaVu Serif");
+  font.setStyleHint(QFont::Serif);
   font.setBold(true);
   font.setPixelSize(25);
   painter.setFont(font);

@@ -92,9 +92,8 @@ double EllipseMeasure(QPointF p, QPointF centre, double halfWidth, double halfLe
 const QColor kInk(24, 18, 18);
 
 void DrawLegsAndFeelers(QPainter& p) {
-  QPen pen(kInk, 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-  p.setPen(pen);
   p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(kInk, 1.7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   // Each leg from under the body out to its foot, for the right side; the left mirrors it.
   const std::array<std::array<QPointF, 3>, 3> legs{{
       {QPointF(21, -15), QPointF(30, -19), QPointF(31.5, -25)},
@@ -107,17 +106,15 @@ void DrawLegsAndFeelers(QPainter& p) {
       for (int i = 1; i < 3; ++i) path.lineTo(side * leg[i].x(), leg[i].y());
       p.drawPath(path);
     }
-    pen.setWidthF(1.1);
-    p.setPen(pen);
+  }
+  p.setPen(QPen(kInk, 1.1, Qt::SolidLine, Qt::RoundCap));
+  for (int side : {1, -1}) {
     QPainterPath feeler(QPointF(side * 4, -41));
     feeler.quadTo(side * 6, -46, side * 11, -46.5);
     p.drawPath(feeler);
-    p.setBrush(kInk);
-    p.drawEllipse(QPointF(side * 11, -46.5), 1.2, 1.2);
-    p.setBrush(Qt::NoBrush);
-    pen.setWidthF(1.7);
-    p.setPen(pen);
   }
+  p.setBrush(kInk);
+  for (int side : {1, -1}) p.drawEllipse(QPointF(side * 11, -46.5), 1.2, 1.2);
 }
 
 // The body's shading: lit from the picture's top left, whichever way the bug is turned.
@@ -158,10 +155,8 @@ void DrawBody(QPainter& p) {
 void DrawShieldAndHead(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(kInk);
-  // Clipped to the body's front, so that the shield meets the wing cases in a curve.
-  QPainterPath shield;
-  shield.addEllipse(kShieldCentre, kShieldHalfWidth, kShieldHalfLength);
-  p.drawPath(shield);
+  // The shield lies over the body's front, so that it meets the wing cases in a curve.
+  p.drawEllipse(kShieldCentre, kShieldHalfWidth, kShieldHalfLength);
   p.drawEllipse(QPointF(0, -37), 10, 6.5);
   p.setBrush(QColor(250, 248, 240));
   for (int side : {1, -1}) {
