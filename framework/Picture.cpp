@@ -1,5 +1,7 @@
 #include "framework/Picture.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 #include "framework/QtSupport.h"
@@ -36,6 +38,15 @@ Color Picture::Pixel(Int32 x, Int32 y) const {
 
 PicturePtr NewPicture(Int32 width, Int32 height, Int32 depth) {
   return std::make_shared<Picture>(width, height, depth);
+}
+
+PicturePtr PictureFromImage(const QImage& image) {
+  auto picture = NewPicture(image.width(), image.height(), 32);
+  QPainter painter(&picture->impl().image);
+  painter.drawImage(0, 0, image);
+  painter.end();
+  picture->Touch();
+  return picture;
 }
 
 const QImage& ShownImage(const Picture& picture, bool whiteIsTransparent) {

@@ -37,6 +37,10 @@ struct Picture::Impl {
   mutable Int32 shownTransparent = -1;
 };
 
+// A picture of the image, its transparent and translucent pixels laid over white, the
+// framework's transparent colour.
+PicturePtr PictureFromImage(const QImage& image);
+
 // The image to draw for a picture: its white pixels left out when Transparent is 1 or when
 // the caller asks for it; cached until the picture changes.
 const QImage& ShownImage(const Picture& picture, bool whiteIsTransparent = false);

@@ -19,10 +19,7 @@ PicturePtr ResourceFork::GetPicture(Int32 number) const {
   if (!QFile::exists(path)) return nullptr;
   QImage image(path);
   if (image.isNull()) return nullptr;
-  auto picture = NewPicture(image.width(), image.height(), 32);
-  picture->impl().image = image.convertToFormat(QImage::Format_RGB32);
-  picture->Touch();
-  return picture;
+  return PictureFromImage(image);
 }
 
 Int32 ResourceFork::ReadCount() {

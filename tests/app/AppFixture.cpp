@@ -2,6 +2,7 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
+#include "app/Pictures.h"
 #include "framework/Dialogs.h"
 #include "framework/PushButton.h"
 #include "framework/Rnd.h"
@@ -35,6 +36,7 @@ void AppFixture::OpenApp() {
 void AppFixture::TearDown() {
   for (Window* window : OpenWindows()) window->Close();
   Runtime::ProcessEvents();
+  ReleasePictures();
   ReleaseAppInstance();
   Menu::Release();
   Globals::Release();

@@ -13,9 +13,9 @@
 
 // The application as the event loop starts it, without the loop: settings created, the
 // application object with its menu bar and handlers, then its Open and EnableMenuItems
-// events. Torn down as at quit: every window closed and released, then the application
-// object, the menu bar and the settings. An exception that would reach the user's report
-// fails the test; Rnd is unscripted before and after.
+// events. Torn down as at quit: every window closed and released, then the cached pictures,
+// the application object, the menu bar and the settings. An exception that would reach the user's
+// report fails the test; Rnd is unscripted before and after.
 class AppFixture : public ::testing::Test {
  protected:
   void SetUp() override;

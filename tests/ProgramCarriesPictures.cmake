@@ -1,0 +1,15 @@
+# Fails unless the program holds the bytes of every drawn picture (they are embedded
+# uncompressed). Run as: cmake -DPROGRAM=<file> -DPICTURES=<folder> -P ProgramCarriesPictures.cmake
+file(READ "${PROGRAM}" program HEX)
+file(GLOB pictures "${PICTURES}/*.png")
+list(LENGTH pictures count)
+if(NOT count EQUAL 17)
+  message(FATAL_ERROR "expected the 17 drawn pictures in ${PICTURES}, found ${count}")
+endif()
+foreach(picture ${pictures})
+  file(READ "${picture}" bytes HEX)
+  string(FIND "${program}" "${bytes}" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${PROGRAM} does not carry ${picture}")
+  endif()
+endforeach()
