@@ -21,6 +21,14 @@ WindowMain::WindowMain() : Window(WindowMainLayout()) {}
 popSurface& WindowMain::popSurfaces(Int32 i) const {
   return At(fields_, i, "popSurfaces");
 }
+spritePopUp& WindowMain::spritePopUp1() const {
+  if (!dragPicture_) throw NilObjectException("no control spritePopUp1");
+  return *dragPicture_;
+}
+spriteDataPopUp& WindowMain::spriteDataPopUp1() const {
+  if (!dataCard_) throw NilObjectException("no control spriteDataPopUp1");
+  return *dataCard_;
+}
 StaticText& WindowMain::StaticTextPopSize(Int32 i) const {
   return At(counts_, i, "StaticTextPopSize");
 }
@@ -30,6 +38,8 @@ PushButton& WindowMain::PushButtonClear(Int32 i) const {
 
 std::unique_ptr<Control> WindowMain::MakeControl(const ControlSpec& desc) {
   if (desc.className == "WindowMain.popSurfaces") return std::make_unique<popSurface>(desc);
+  if (desc.className == "spritePopUp") return std::make_unique<spritePopUp>(desc);
+  if (desc.className == "spriteDataPopUp") return std::make_unique<spriteDataPopUp>(desc);
   return Window::MakeControl(desc);
 }
 
@@ -55,6 +65,10 @@ void WindowMain::BindControl(Control& control) {
     timer_->onAction = [this] { TimerMain_Action(); };
   } else if (name == "StaticTextNumClicks") {
     numClicks_ = &static_cast<StaticText&>(control);
+  } else if (name == "spritePopUp1") {
+    dragPicture_ = dynamic_cast<spritePopUp*>(&control);
+  } else if (name == "spriteDataPopUp1") {
+    dataCard_ = dynamic_cast<spriteDataPopUp*>(&control);
   }
 }
 
@@ -96,6 +110,56 @@ void WindowMain::Event_Open() {
 
 void WindowMain::Event_Activate() {
   SetFocus();
+}
+
+bool WindowMain::Event_MouseDown(Int32 x, Int32 y) {
+  SetFocus();
+  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) {
+    popSurface& field = popSurfaces(i);
+    if (!field.within(x, y) || PushButtonRun().Caption() != "Run") continue;
+    DragSprite = nullptr;
+    DragSprite = field.mouseDown(x, y);
+    // Only a bug this press took is shown: one released outside every field before is gone
+    // for good.
+    if (DragSprite) {
+      spritePopUp1().popup(x, y, DragSprite);
+      if (DragSprite->asCritter()) spriteDataPopUp1().popup(x, y, DragSprite, *this);
+      OldMouseX = x;
+      OldMouseY = y;
+      return true;
+    }
+  }
+  return false;
+}
+
+void WindowMain::Event_MouseDrag(Int32 x, Int32 y) {
+  if (x == OldMouseX && y == OldMouseY) return;
+  spritePopUp& picture = spritePopUp1();
+  if (picture.Visible()) {
+    picture.Left(picture.Left() + x - OldMouseX);
+    picture.Top(picture.Top() + y - OldMouseY);
+  }
+  spriteDataPopUp& card = spriteDataPopUp1();
+  if (card.Visible()) {
+    // Only the card's right edge is held inside the window.
+    card.Left(Width() < x + 5 + card.Width() ? Width() - card.Width() : x + 5);
+    card.Top(card.Top() + y - OldMouseY);
+  }
+  OldMouseX = x;
+  OldMouseY = y;
+}
+
+void WindowMain::Event_MouseUp(Int32 x, Int32 y) {
+  for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) {
+    popSurface& field = popSurfaces(i);
+    if (field.within(x, y) && DragSprite) {
+      field.spriteDrop(DragSprite, x, y);
+      DragSprite = nullptr;
+    }
+  }
+  UpdateSizes();
+  spritePopUp1().vanish();
+  spriteDataPopUp1().vanish();
 }
 
 void WindowMain::UpdateSizes() {

@@ -3,7 +3,8 @@
 #include <array>
 #include <memory>
 
-#include "framework/Canvas.h"
+#include "app/spriteDataPopUp.h"
+#include "app/spritePopUp.h"
 #include "framework/PushButton.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
@@ -32,6 +33,9 @@ class WindowMain : public Window {
   PushButton& PushButtonRun() const { return *run_; }
   Timer& TimerMain() const { return *timer_; }
   StaticText& StaticTextNumClicks() const { return *numClicks_; }
+  // The drag picture and the data card that follow a carried bug.
+  spritePopUp& spritePopUp1() const;
+  spriteDataPopUp& spriteDataPopUp1() const;
 
   void popSurfaces_Open(popSurface& field);
   void PushButtonRun_Action();
@@ -39,6 +43,13 @@ class WindowMain : public Window {
   void PushButtonClear_Action(Int32 index);
   void Event_Open() override;
   void Event_Activate() override;
+  // Picks up the oldest bug under the point of the first field that holds the point, while
+  // the simulation is paused; True when a bug was taken.
+  bool Event_MouseDown(Int32 x, Int32 y) override;
+  // Carries the drag picture and the data card along with the pointer.
+  void Event_MouseDrag(Int32 x, Int32 y) override;
+  // Drops the carried bug into the field under the pointer; outside every field it is lost.
+  void Event_MouseUp(Int32 x, Int32 y) override;
   // Brings the seven count labels up to date, writing only those that changed.
   void UpdateSizes();
   // Appends count new bugs to the field, then runs one frame of it.
@@ -58,4 +69,6 @@ class WindowMain : public Window {
   PushButton* run_ = nullptr;
   Timer* timer_ = nullptr;
   StaticText* numClicks_ = nullptr;
+  spritePopUp* dragPicture_ = nullptr;
+  spriteDataPopUp* dataCard_ = nullptr;
 };

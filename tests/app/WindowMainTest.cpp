@@ -9,21 +9,11 @@
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
-#include "tests/app/AppFixture.h"
+#include "tests/app/MainWindowFixture.h"
 #include "tests/support/UserInput.h"
 
 namespace {
-// The main window with the chooser closed and the main window active again, as the desktop
-// leaves it when a dialog closes (the offscreen platform activates no window by itself).
-class WindowMainTest : public AppFixture {
- protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Chooser().Close();
-    Main().Show();
-    Runtime::ProcessEvents();
-  }
-};
+using WindowMainTest = MainWindowFixture;
 
 struct Place {
   const char* name;
