@@ -93,12 +93,23 @@ TEST_F(TruthTest, OpensAsLaidOutAndEmpty) {
     EXPECT_EQ(box->Pixel(x, y), (Color{255, 255, 255})) << x << "," << y;
 }
 
-// Typing right after the window opens goes into the entry field, which shows it as typed.
+// Typing right after the window opens goes into the entry field, which shows the letters as
+// typed: masked, two texts of one length would look the same.
 TEST_F(TruthTest, ThePasswordCanBeTypedAtOnceAndShowsAsTyped) {
   Globals::setScenario(3);
   WindowTheTruth& w = Open();
+  UserInput::TypeText(w, "Brevik");
+  const PicturePtr other = UserInput::Grab(w.EditFieldPassword());
+  w.EditFieldPassword().Text("");
   UserInput::TypeText(w, "Brevok");
   EXPECT_EQ(w.EditFieldPassword().Text(), "Brevok");
+  const PicturePtr typed = UserInput::Grab(w.EditFieldPassword());
+  bool differs = false;
+  for (Int32 y = 0; y < typed->Height(); ++y) {
+    for (Int32 x = 0; x < typed->Width(); ++x)
+      differs = differs || typed->Pixel(x, y) != other->Pixel(x, y);
+  }
+  EXPECT_TRUE(differs);
   UserInput::PressKey(w, "Return");
   EXPECT_EQ(w.StaticTextTheTruth().Text(), "The heritability is 0.1");
   EXPECT_FALSE(w.StaticTextTryAgain().Visible());
