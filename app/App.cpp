@@ -9,6 +9,7 @@
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
 #include "tools/WindowSample.h"
+#include "tools/WindowTheTruth.h"
 
 namespace {
 std::unique_ptr<App>& Instance() {
@@ -41,6 +42,7 @@ bool App::AppAboutMyApplication_Action() {
   return false;
 }
 bool App::ToolsTellthetruth_Action() {
+  SharedWindow<WindowTheTruth>().Show();
   return false;
 }
 bool App::ToolsScatterplot_Action() {

@@ -1,8 +1,10 @@
 #include "app/WindowMain.h"
 
+#include "app/WindowWhereTo.h"
 #include "framework/Exceptions.h"
 #include "framework/Functions.h"
 #include "framework/Rnd.h"
+#include "framework/SharedWindow.h"
 #include "model/Globals.h"
 #include "model/critterSprite.h"
 #include "resources/layouts/Layouts.h"
@@ -97,10 +99,11 @@ void WindowMain::TimerMain_Action() {
   StaticTextNumClicks().Text(Str(Val(StaticTextNumClicks().Text()) + 1.0));
 }
 
-// The where-to dialog that this opens is not part of the program yet: the press records the
-// field and gives the window the focus.
 void WindowMain::PushButtonClear_Action(Int32 index) {
-  if (popSurfaces(index).sprites.Ubound() > 0) fromPond = index;
+  if (popSurfaces(index).sprites.Ubound() > 0) {
+    fromPond = index;
+    SharedWindow<WindowWhereTo>().Show();
+  }
   SetFocus();
 }
 

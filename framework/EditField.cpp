@@ -2,8 +2,10 @@
 
 #include <QFont>
 #include <QLineEdit>
+#include <QPalette>
 
 #include "framework/QtSupport.h"
+#include "framework/Window.h"
 
 EditField::EditField(const ControlSpec& desc) : RectControl(desc, new QLineEdit) {
   auto* edit = static_cast<QLineEdit*>(Widget());
@@ -11,6 +13,11 @@ EditField::EditField(const ControlSpec& desc) : RectControl(desc, new QLineEdit)
   font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   edit->setFont(font);
   edit->setFrame(desc.border);
+  // Its own colours, whatever the desktop's theme.
+  QPalette pal = edit->palette();
+  pal.setColor(QPalette::Text, ToQ(desc.textColor));
+  pal.setColor(QPalette::Base, ToQ(desc.fillColor));
+  edit->setPalette(pal);
   edit->setText(ToQ(desc.text));
 }
 
@@ -20,4 +27,10 @@ std::string EditField::Text() const {
 
 void EditField::Text(const std::string& text) {
   static_cast<QLineEdit*>(Widget())->setText(ToQ(text));
+}
+
+void EditField::AttachToWindow(Window& window) {
+  RectControl::AttachToWindow(window);
+  // The window is not on screen yet: this names the widget that gets the focus when it is.
+  if (!window.Widget()->focusWidget() && Enabled() && Visible()) Widget()->setFocus();
 }

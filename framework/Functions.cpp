@@ -24,9 +24,10 @@ std::string Str(double value) {
   if (value == 0.0) return "0";  // also -0.0
   char buf[400];
   const double mag = std::fabs(value);
-  // Fixed notation for the magnitudes a user meets; the shortest round-trip text otherwise.
+  // Fixed notation for the magnitudes a user meets, every draw of Rnd included (its smallest
+  // above zero is 2^-53, about 1.1e-16); the shortest round-trip text otherwise.
   const auto format =
-      (mag >= 1e-6 && mag < 1e16) ? std::chars_format::fixed : std::chars_format::general;
+      (mag >= 1e-16 && mag < 1e16) ? std::chars_format::fixed : std::chars_format::general;
   const auto res = std::to_chars(buf, buf + sizeof buf, value, format);
   return std::string(buf, res.ptr);
 }

@@ -27,7 +27,8 @@ inline Int32 ToInt32(double value) {
 std::string Str(Int32 value);
 
 // The shortest text that Val reads back to exactly this Double: 6.5 -> "6.5", 1.0 -> "1",
-// 12345678.0 -> "12345678". Everyday magnitudes are written without an exponent; NaN and
+// 12345678.0 -> "12345678". Magnitudes from 1e-16 (every draw of Rnd) up to 1e16 are
+// written without an exponent; NaN and
 // infinities, which Val never yields, are written "NA" so that they never reach a user as
 // "nan" or "inf".
 std::string Str(double value);

@@ -41,7 +41,7 @@ struct ControlSpec {
   bool takesFocus = true;
   Int32 listIndex = 0;  // pop-up menus
   Color textColor{0, 0, 0};
-  Color fillColor{255, 255, 255};
+  Color fillColor{255, 255, 255};  // rectangles; the background of an edit field
   Color borderColor{0, 0, 0};
   Int32 borderWidth = 0;  // rectangles; the width of a Line
   Int32 timerMode = 0;    // timers

@@ -17,6 +17,10 @@ RadioButton::RadioButton(const ControlSpec& desc) : RectControl(desc, new QRadio
   radio->setChecked(desc.value);
 }
 
+std::string RadioButton::Caption() const {
+  return FromQ(static_cast<QRadioButton*>(Widget())->text());
+}
+
 bool RadioButton::Value() const {
   return static_cast<QRadioButton*>(Widget())->isChecked();
 }

@@ -9,6 +9,7 @@
 class RadioButton : public RectControl {
  public:
   explicit RadioButton(const ControlSpec& desc);
+  std::string Caption() const;
   bool Value() const;
   // Turning one on turns the others of its window off; turning the one that is on off
   // is ignored, since one of the group must stay on.

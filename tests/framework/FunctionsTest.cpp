@@ -4,8 +4,10 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "framework/Functions.h"
+#include "framework/Rnd.h"
 
 namespace {
 constexpr double kMax = std::numeric_limits<double>::max();
@@ -28,11 +30,42 @@ TEST(StrTest, WritesDoublesShortestAndWithoutExponentForEverydayValues) {
       {1e15, "1000000000000000"},
       {0.000125, "0.000125"},
       {100.0, "100"},
+      // Every draw of Rnd, a multiple of 2^-53 in [0, 1), in fixed notation.
+      {9.999999e-7, "0.0000009999999"},
+      {-3e-10, "-0.0000000003"},
+      {0x1.0p-53, "0.00000000000000011102230246251565"},
+      {1.0 - 0x1.0p-53, "0.9999999999999999"},
+      {1e-16, "0.0000000000000001"},
+      {9e-17, "9e-17"},
       {NAN, "NA"},
       {kInf, "NA"},
       {-kInf, "NA"},
   };
   for (const Case& c : cases) EXPECT_EQ(Str(c.value), c.text) << c.value;
+}
+
+// A drawn heritability is shown with Str: no exponent, no "nan", no digit beyond those that
+// read back to the value.
+TEST(StrTest, WritesEveryKindOfDrawInFixedNotationAndNoLonger) {
+  std::vector<double> draws;
+  for (int bits = 1; bits <= 53; ++bits) {
+    draws.push_back(std::ldexp(1.0, -bits));
+    draws.push_back(1.0 - std::ldexp(1.0, -bits));
+  }
+  for (std::uint64_t k = 1; k <= 1000; ++k) draws.push_back(static_cast<double>(k) * 0x1.0p-53);
+  RndControl::Seed(11);
+  for (int i = 0; i < 10000; ++i) draws.push_back(Rnd());
+  for (double x : draws) {
+    const std::string text = Str(x);
+    SCOPED_TRACE(text);
+    ASSERT_EQ(text.find_first_not_of("0123456789."), std::string::npos);
+    EXPECT_EQ(Val(text), x);
+    // The shortest: a text cut by its last digit reads back to another value.
+    if (text.find('.') != std::string::npos) {
+      EXPECT_NE(text.back(), '0');
+      EXPECT_NE(Val(text.substr(0, text.size() - 1)), x);
+    }
+  }
 }
 
 TEST(StrTest, WritesInt32sIncludingTheirEnds) {
