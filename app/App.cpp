@@ -36,7 +36,7 @@ void App::Event_EnableMenuItems() {
   ToolsScatterplot()->Enabled(true);
 }
 
-// The About, truth and scatterplot windows are not part of the program yet; their commands
+// The About and scatterplot windows are not part of the program yet; their commands
 // stay enabled and do nothing.
 bool App::AppAboutMyApplication_Action() {
   return false;

@@ -36,19 +36,26 @@ void WindowTheTruth::PushButtonNowTellMe_Action() {
   }
 }
 
+// The texts by scenario number; the third and fourth end without a period.
 void WindowTheTruth::Reveal() {
-  const std::string& scenario = Globals::Scenario;
   std::string text;
-  if (scenario == "Heritability High") {
-    text = "The heritability is 0.9.";
-  } else if (scenario == "Heritability Medium") {
-    text = "The heritability is 0.5.";
-  } else if (scenario == "Heritability Low") {
-    text = "The heritability is 0.1";
-  } else if (scenario == "Heritability Unknown") {
-    text = "The heritability is " + Str(Globals::Heritability);
-  } else {
-    MsgBox("Error in WindowTheTruth.Open.  There is no scenario.");
+  const Globals::ScenarioEntry* scenario = Globals::FindScenario(Globals::Scenario);
+  switch (scenario ? scenario->number : 0) {
+    case 1:
+      text = "The heritability is 0.9.";
+      break;
+    case 2:
+      text = "The heritability is 0.5.";
+      break;
+    case 3:
+      text = "The heritability is 0.1";
+      break;
+    case 4:
+      text = "The heritability is " + Str(Globals::Heritability);
+      break;
+    default:
+      MsgBox("Error in WindowTheTruth.Open.  There is no scenario.");
+      break;
   }
   StaticTextTheTruth().Text(text);
 }
