@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/Menu.h"
+#include "app/WindowAbout.h"
 #include "app/WindowMain.h"
 #include "app/WindowSelectScenario.h"
 #include "framework/Exceptions.h"
@@ -36,11 +37,12 @@ void App::Event_EnableMenuItems() {
   ToolsScatterplot()->Enabled(true);
 }
 
-// The About and scatterplot windows are not part of the program yet; their commands
-// stay enabled and do nothing.
 bool App::AppAboutMyApplication_Action() {
+  SharedWindow<WindowAbout>().Show();
   return false;
 }
+// The scatterplot window is not part of the program yet; its command stays enabled and does
+// nothing.
 bool App::ToolsTellthetruth_Action() {
   SharedWindow<WindowTheTruth>().Show();
   return false;

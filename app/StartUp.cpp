@@ -1,5 +1,6 @@
 #include "app/WindowMain.h"
 #include "app/WindowSelectScenario.h"
+#include "app/WindowSplash.h"
 #include "framework/Functions.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
@@ -14,5 +15,6 @@ void StartUp() {
   setScenario((Ticks() % 4) + 1);
   SharedWindow<WindowMain>().Show();
   SharedWindow<WindowSelectScenario>().Show();
+  SharedWindow<WindowSplash>().Show();
 }
 }  // namespace Globals

@@ -33,6 +33,7 @@ struct ControlSpec {
   Int32 textSize = 12;
   Int32 alignment = 0;  // 0 left, 1 centred, 2 right
   bool multiline = false;
+  bool elideMiddle = false;  // a one-line label too narrow for its text shows "…" in its middle
   bool visible = true;
   bool enabled = true;
   bool isDefault = false;  // the push button that Return presses

@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QLabel>
+#include <QResizeEvent>
+
+#include <algorithm>
 
 #include "framework/QtSupport.h"
 
@@ -17,8 +20,54 @@ Qt::Alignment AlignmentOf(Int32 code) {
   }
 }
 
-QLabel* MakeLabel(const ControlSpec& desc) {
-  auto* label = new QLabel;
+// A label that can show a long one-line text with its middle cut out, as file paths are shown
+// on this desktop, rather than cut off at its end; the text then also stays clear of a control
+// laid over the label's right end.
+class LabelWidget : public QLabel {
+ public:
+  explicit LabelWidget(bool elideMiddle) : elideMiddle_(elideMiddle) {}
+  void SetFullText(const QString& text) {
+    full_ = text;
+    Refresh();
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* e) override {
+    QLabel::resizeEvent(e);
+    Refresh();
+  }
+  void showEvent(QShowEvent* e) override {
+    QLabel::showEvent(e);
+    Refresh();
+  }
+
+ private:
+  void Refresh() {
+    setText(elideMiddle_ ? fontMetrics().elidedText(full_, Qt::ElideMiddle, ClearWidth()) : full_);
+  }
+  // The width left of the first control stacked above the label that covers part of it.
+  int ClearWidth() const {
+    int clear = width();
+    QWidget* parent = parentWidget();
+    if (!parent) return clear;
+    const QList<QWidget*> siblings = parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    bool above = false;
+    for (QWidget* w : siblings) {
+      if (w == this) {
+        above = true;
+        continue;
+      }
+      if (!above || w->isHidden() || !w->geometry().intersects(geometry())) continue;
+      if (w->x() > x()) clear = std::min(clear, w->x() - x() - 4);
+    }
+    return std::max(clear, 0);
+  }
+  bool elideMiddle_;
+  QString full_;
+};
+
+LabelWidget* MakeLabel(const ControlSpec& desc) {
+  auto* label = new LabelWidget(desc.elideMiddle && !desc.multiline);
   QFont font = label->font();
   font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
   label->setFont(font);
@@ -40,5 +89,5 @@ StaticText::StaticText(const ControlSpec& desc) : RectControl(desc, MakeLabel(de
 
 void StaticText::Text(const std::string& text) {
   text_ = text;
-  static_cast<QLabel*>(Widget())->setText(DisplayText(text));
+  static_cast<LabelWidget*>(Widget())->SetFullText(DisplayText(text));
 }

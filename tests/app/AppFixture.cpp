@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Menu.h"
 #include "app/Pictures.h"
+#include "app/WindowSplash.h"
 #include "framework/Dialogs.h"
 #include "framework/PushButton.h"
 #include "framework/Rnd.h"
@@ -14,6 +15,12 @@
 void AppFixture::SetUp() {
   MakeApp();
   OpenApp();
+  CloseSplash();
+}
+
+void AppFixture::CloseSplash() {
+  SharedWindow<WindowSplash>().PushButtonProceed().Push();
+  Runtime::ProcessEvents();
 }
 
 void AppFixture::MakeApp() {
@@ -34,8 +41,11 @@ void AppFixture::OpenApp() {
 }
 
 void AppFixture::TearDown() {
-  for (Window* window : OpenWindows()) window->Close();
-  Runtime::ProcessEvents();
+  // A window's Close may show another (the splash shows the chooser), so until none is left.
+  for (int round = 0; round < 5 && !OpenWindows().empty(); ++round) {
+    for (Window* window : OpenWindows()) window->Close();
+    Runtime::ProcessEvents();
+  }
   ReleasePictures();
   ReleaseAppInstance();
   Menu::Release();

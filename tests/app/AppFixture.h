@@ -13,9 +13,9 @@
 
 // The application as the event loop starts it, without the loop: settings created, the
 // application object with its menu bar and handlers, then its Open and EnableMenuItems
-// events. Torn down as at quit: every window closed and released, then the cached pictures,
-// the application object, the menu bar and the settings. An exception that would reach the user's
-// report fails the test; Rnd is unscripted before and after.
+// events, then the splash closed as by "Proceed". Torn down as at quit: every window closed and
+// released, then the cached pictures, the application object, the menu bar and the settings. An
+// exception that would reach the user's report fails the test; Rnd is unscripted before and after.
 class AppFixture : public ::testing::Test {
  protected:
   void SetUp() override;
@@ -24,6 +24,7 @@ class AppFixture : public ::testing::Test {
   // The two halves of SetUp, for fixtures that stop before the application opens.
   void MakeApp();
   void OpenApp();
+  void CloseSplash();
 
   WindowMain& Main();
   WindowSelectScenario& Chooser();

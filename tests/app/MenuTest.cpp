@@ -6,6 +6,7 @@
 
 #include "app/App.h"
 #include "app/Menu.h"
+#include "app/WindowAbout.h"
 #include "framework/AppMenuItem.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -131,11 +132,14 @@ TEST_F(OpenMenuTest, TheMainWindowShowsTheApplicationsBarAndItsItemsWork) {
     Menu::Shared()->Lookup(name)->Choose();
   EXPECT_EQ(OpenWindows().size(), windows);
 
-  // The commands that have no window yet do nothing.
-  for (auto item :
-       {ToolsScatterplot(), std::static_pointer_cast<MenuItem>(AppAboutMyApplication())})
-    item->Choose();
+  // The command that has no window yet does nothing.
+  ToolsScatterplot()->Choose();
   EXPECT_EQ(OpenWindows().size(), windows);
+
+  // About is under Help, at the end of the bar.
+  ASSERT_TRUE(AppTestHelpers::ChooseFromMenuBar(main, "Help", "About Quellmoor..."));
+  EXPECT_EQ(FrontWindow(), &SharedWindow<WindowAbout>());
+  SharedWindow<WindowAbout>().Close();
 
   UserInput::PressKey(main, "Ctrl+Q");
   EXPECT_EQ(App::Instance().QuitRequests(), 1);

@@ -8,6 +8,7 @@
 #include "app/App.h"
 #include "app/Main.h"
 #include "app/Menu.h"
+#include "app/WindowSplash.h"
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Runtime.h"
@@ -25,7 +26,7 @@ class StartUpTest : public AppFixture {
   void SetUp() override { MakeApp(); }
 };
 
-TEST_F(StartUpTest, OpenSetsTheSettingsDrawsAScenarioAndPutsTheChooserInFront) {
+TEST_F(StartUpTest, OpenSetsTheSettingsDrawsAScenarioAndPutsTheSplashInFrontOfTheChooser) {
   // What a previous run could have left behind.
   Globals::SampleHasBeenOpen = Globals::SampleIsOpen = true;
   Globals::ScatterHasBeenOpen = Globals::ScatterIsOpen = true;
@@ -49,10 +50,11 @@ TEST_F(StartUpTest, OpenSetsTheSettingsDrawsAScenarioAndPutsTheChooserInFront) {
 
   Runtime::ProcessEvents();
   const std::vector<Window*> open = OpenWindows();
-  ASSERT_EQ(open.size(), 2u);
+  ASSERT_EQ(open.size(), 3u);
   EXPECT_EQ(open[0], &Main());
   EXPECT_EQ(open[1], &Chooser());
-  EXPECT_EQ(FrontWindow(), &Chooser());
+  EXPECT_EQ(open[2], &SharedWindow<WindowSplash>());
+  EXPECT_EQ(FrontWindow(), &SharedWindow<WindowSplash>());
   EXPECT_EQ(Chooser().PopupMenuScenario().ListIndex(), drawn - kScenarios.begin());
 }
 
@@ -68,7 +70,7 @@ TEST(MainTest, RunsTheLoopUntilQuitAndReleasesWhatItMade) {
   struct Seen {
     bool open = false;
     bool sharesBar = false;
-    bool chooserInFront = false;
+    bool splashInFront = false;
     std::vector<std::string> enabled, handled;
   } seen;
   Timer probe(ControlSpec{.kind = ControlKind::Timer, .timerMode = 2, .timerPeriod = 10});
@@ -76,12 +78,12 @@ TEST(MainTest, RunsTheLoopUntilQuitAndReleasesWhatItMade) {
   probe.onAction = [&] {
     Application* app = Application::Instance();
     // Waits for the first windows; gives up after a few seconds rather than hang.
-    if (++ticks < 500 && OpenWindows().size() < 2) return;
+    if (++ticks < 500 && OpenWindows().size() < 3) return;
     probe.Mode(0);
     if (!app) return;
-    seen.open = OpenWindows().size() == 2;
+    seen.open = OpenWindows().size() == 3;
     seen.sharesBar = app->MenuBar() == Menu::Shared();
-    seen.chooserInFront = FrontWindow() == &SharedWindow<WindowSelectScenario>();
+    seen.splashInFront = FrontWindow() == &SharedWindow<WindowSplash>();
     for (const char* name : {"AppAboutMyApplication", "ToolsSample", "ToolsTellthetruth",
                              "FileReset", "ToolsScatterplot", "FileQuit", "EditUndo", "EditCut",
                              "EditCopy", "EditPaste", "EditClear"}) {
@@ -97,7 +99,7 @@ TEST(MainTest, RunsTheLoopUntilQuitAndReleasesWhatItMade) {
 
   EXPECT_TRUE(seen.open);
   EXPECT_TRUE(seen.sharesBar);
-  EXPECT_TRUE(seen.chooserInFront);
+  EXPECT_TRUE(seen.splashInFront);
   const std::vector<std::string> five{"AppAboutMyApplication", "ToolsSample", "ToolsTellthetruth",
                                       "FileReset", "ToolsScatterplot"};
   std::vector<std::string> enabled = five;

@@ -1,0 +1,43 @@
+#include "app/WindowAbout.h"
+
+#include "app/Pictures.h"
+#include "app/ProgramPage.h"
+#include "framework/Dialogs.h"
+#include "framework/SharedWindow.h"
+#include "resources/layouts/Layouts.h"
+
+WindowAbout::WindowAbout() : Window(WindowAboutLayout()) {}
+
+void WindowAbout::BindControl(Control& control) {
+  const std::string& name = control.Name();
+  if (name == "CanvasCover") {
+    static_cast<Canvas&>(control).Backdrop(CoverPicture());
+  } else if (name == "LabelWebAddress") {
+    static_cast<StaticText&>(control).Text(ProgramPageAddress());
+  } else if (name == "PushButtonClose") {
+    static_cast<PushButton&>(control).onAction = [this] { PushButtonClose_Action(); };
+  } else if (name == "PushButtonGoThere") {
+    static_cast<PushButton&>(control).onAction = [this] { PushButtonGoThere_Action(); };
+  }
+}
+
+void WindowAbout::PushButtonClose_Action() {
+  Close();
+}
+
+void WindowAbout::PushButtonGoThere_Action() {
+  SharedWindow<WindowAbout>().Close();
+  ShowURL(ProgramPageAddress());
+}
+
+bool WindowAbout::Event_MouseDown(Int32 x, Int32 y) {
+  (void)x;
+  (void)y;
+  return true;
+}
+
+void WindowAbout::Event_MouseUp(Int32 x, Int32 y) {
+  (void)x;
+  (void)y;
+  Close();
+}

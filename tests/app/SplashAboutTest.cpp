@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/App.h"
+#include "app/Pictures.h"
+#include "app/ProgramPage.h"
+#include "app/WindowAbout.h"
+#include "app/WindowSplash.h"
+#include "framework/Dialogs.h"
+#include "framework/ProgramFiles.h"
+#include "framework/ResourceFork.h"
+#include "framework/Runtime.h"
+#include "framework/SharedWindow.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/UserInput.h"
+
+namespace {
+// The application as it opens, the splash still up in front.
+class SplashTest : public AppFixture {
+ protected:
+  void SetUp() override {
+    MakeApp();
+    OpenApp();
+  }
+  WindowSplash& Splash() { return SharedWindow<WindowSplash>(); }
+};
+
+TEST_F(SplashTest, EveryWayOfClosingTheSplashBringsTheChooserToTheFront) {
+  struct Case {
+    const char* how;
+    std::function<void(WindowSplash&)> close;
+  };
+  const Case cases[] = {
+      {"its timer", [](WindowSplash& s) { s.Timer1().Fire(); }},
+      {"Proceed", [](WindowSplash& s) { UserInput::Click(s.PushButtonProceed()); }},
+      {"Return", [](WindowSplash& s) { UserInput::PressKey(s, "Return"); }},
+      {"a click on its background", [](WindowSplash& s) { UserInput::Click(s, 12, 12); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    WindowSelectScenario& chooser = Chooser();
+    WindowSplash& splash = Splash();
+    ASSERT_EQ(FrontWindow(), &splash);
+    EXPECT_EQ(splash.Timer1().Mode(), 1);
+    EXPECT_EQ(splash.Timer1().Period(), 7000);
+
+    c.close(splash);
+    Runtime::ProcessEvents();
+    EXPECT_EQ(OpenWindows(), (std::vector<Window*>{&Main(), &chooser}));
+    EXPECT_EQ(&Chooser(), &chooser) << "the open chooser comes forward";
+    // The next case starts from a fresh splash over the same two windows.
+    Splash().Show();
+    Runtime::ProcessEvents();
+  }
+}
+
+TEST_F(SplashTest, ASplashClosedByTheUserIsNotTouchedAgainByItsTimer) {
+  WindowSplash& splash = Splash();
+  Timer& timer = splash.Timer1();
+  splash.PushButtonProceed().Push();
+  EXPECT_TRUE(splash.IsClosed());
+  EXPECT_EQ(timer.Mode(), 0);
+  // Its handler, if it ran anyway, would close a closed window: nothing.
+  const std::vector<Window*> open = OpenWindows();
+  splash.Timer1_Action();
+  EXPECT_EQ(OpenWindows(), open);
+}
+
+TEST_F(SplashTest, TheSplashShowsTheCoverAndThePagesAddress) {
+  EXPECT_EQ(Splash().CanvasCover().Backdrop(), CoverPicture());
+  ASSERT_NE(CoverPicture(), nullptr);
+  EXPECT_EQ(Splash().StaticText2().Text(), ProgramPageAddress());
+}
+
+using AboutTest = AppFixture;
+
+TEST_F(AboutTest, OkAndABackgroundClickCloseItWithoutOpeningAnything) {
+  std::vector<std::string> opened;
+  DialogHooks::OnShowURL([&](const std::string& address) { opened.push_back(address); });
+  const std::function<void(WindowAbout&)> ways[] = {
+      [](WindowAbout& a) { UserInput::Click(a.PushButtonClose()); },
+      [](WindowAbout& a) { UserInput::Click(a, 20, 20); },
+  };
+  for (const auto& close : ways) {
+    App::Instance().AppAboutMyApplication_Action();
+    WindowAbout& about = SharedWindow<WindowAbout>();
+    ASSERT_EQ(FrontWindow(), &about);
+    close(about);
+    Runtime::ProcessEvents();
+    EXPECT_EQ(OpenWindows(), (std::vector<Window*>{&Main(), &Chooser()}));
+  }
+  DialogHooks::OnShowURL({});
+  EXPECT_TRUE(opened.empty());
+}
+
+TEST_F(AboutTest, GoThereClosesTheWindowBeforeTheBrowserIsAsked) {
+  App::Instance().AppAboutMyApplication_Action();
+  WindowAbout& about = SharedWindow<WindowAbout>();
+  const std::string shown = about.LabelWebAddress().Text();
+  std::vector<std::string> opened;
+  bool closedBefore = false;
+  DialogHooks::OnShowURL([&](const std::string& address) {
+    opened.push_back(address);
+    closedBefore = about.IsClosed();
+  });
+  UserInput::Click(about.PushButtonGoThere());
+  DialogHooks::OnShowURL({});
+  EXPECT_EQ(opened, std::vector<std::string>{shown});
+  EXPECT_TRUE(closedBefore);
+  EXPECT_EQ(shown, ProgramPageAddress());
+  EXPECT_EQ(shown.rfind("file:///", 0), 0u) << shown;
+}
+
+TEST_F(AboutTest, TheCommandBringsTheOpenWindowForwardAndMakesANewOneAfterAClose) {
+  App::Instance().AppAboutMyApplication_Action();
+  WindowAbout& first = SharedWindow<WindowAbout>();
+  Main().Show();
+  App::Instance().AppAboutMyApplication_Action();
+  EXPECT_EQ(&SharedWindow<WindowAbout>(), &first);
+  EXPECT_EQ(FrontWindow(), &first);
+  EXPECT_EQ(OpenWindows().size(), 3u);
+
+  first.PushButtonClose().Push();
+  App::Instance().AppAboutMyApplication_Action();
+  EXPECT_NE(&SharedWindow<WindowAbout>(), &first);
+  EXPECT_EQ(FrontWindow(), &SharedWindow<WindowAbout>());
+}
+
+TEST_F(AboutTest, TheCoverIsReadOnceForTheSplashAndEveryAboutWindow) {
+  // The splash read it at start-up.
+  const Int32 reads = ResourceFork::ReadCount();
+  for (int i = 0; i < 2; ++i) {
+    App::Instance().AppAboutMyApplication_Action();
+    EXPECT_EQ(SharedWindow<WindowAbout>().CanvasCover().Backdrop(), CoverPicture());
+    SharedWindow<WindowAbout>().Close();
+  }
+  EXPECT_EQ(ResourceFork::ReadCount(), reads);
+  EXPECT_NE(CoverPicture(), nullptr);
+}
+
+// The page is found beside the program in the build tree, and in the share folder once
+// installed.
+TEST(ProgramPageTest, IsFoundBesideTheProgramAndWhereItIsInstalled) {
+  const std::string build = QUELLMOOR_PROGRAM_DIR;
+  EXPECT_EQ(ProgramPagePath(build), build + "/quellmoor.html");
+  EXPECT_TRUE(FileExists(ProgramPagePath(build)));
+
+  namespace fs = std::filesystem;
+  const fs::path prefix = fs::temp_directory_path() / "quellmoor-page-test";
+  fs::remove_all(prefix);
+  fs::create_directories(prefix / "bin");
+  fs::create_directories(prefix / "share" / "quellmoor");
+  std::ofstream(prefix / "share" / "quellmoor" / "quellmoor.html") << "<html></html>";
+  const std::string bin = (prefix / "bin").string();
+  EXPECT_TRUE(FileExists(ProgramPagePath(bin)));
+  EXPECT_EQ(FileAddress(ProgramPagePath(bin)),
+            "file://" + (prefix / "share" / "quellmoor" / "quellmoor.html").string());
+  fs::remove_all(prefix);
+}
+}  // namespace
