@@ -10,6 +10,7 @@
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
 #include "tools/WindowSample.h"
+#include "tools/WindowScatterplot.h"
 #include "tools/WindowTheTruth.h"
 
 namespace {
@@ -41,13 +42,13 @@ bool App::AppAboutMyApplication_Action() {
   SharedWindow<WindowAbout>().Show();
   return false;
 }
-// The scatterplot window is not part of the program yet; its command stays enabled and does
-// nothing.
 bool App::ToolsTellthetruth_Action() {
   SharedWindow<WindowTheTruth>().Show();
   return false;
 }
 bool App::ToolsScatterplot_Action() {
+  SharedWindow<WindowScatterplot>().Close();
+  SharedWindow<WindowScatterplot>().Show();
   return false;
 }
 

@@ -45,6 +45,18 @@ void ListboxDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) c
   QStyledItemDelegate::destroyEditor(editor, index);
 }
 
+void ListboxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                   const QModelIndex& index) const {
+  Listbox::Impl& d = *list_.impl_for_delegate();
+  if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+    const std::size_t at =
+        static_cast<std::size_t>(index.row()) * static_cast<std::size_t>(list_.ColumnCount()) +
+        static_cast<std::size_t>(index.column());
+    if (at < d.cells.size()) d.cells[at] = FromQ(line->text());
+  }
+  QStyledItemDelegate::setModelData(editor, model, index);
+}
+
 void ListboxDelegate::Finish(QWidget* editor) {
   emit commitData(editor);
   emit closeEditor(editor, QAbstractItemDelegate::NoHint);
@@ -138,24 +150,29 @@ void Listbox::AddRow(const std::string& text) {
   t->insertRow(row);
   for (int c = 0; c < t->columnCount(); ++c) t->setItem(row, c, new QTableWidgetItem(QString()));
   t->item(row, 0)->setText(ToQ(text));
+  impl_->cells.push_back(text);
+  impl_->cells.resize(impl_->cells.size() + static_cast<std::size_t>(t->columnCount() - 1));
 }
 
 void Listbox::DeleteAllRows() {
   if (impl_->editor) impl_->delegate->Finish(impl_->editor);
   impl_->table->setRowCount(0);
+  impl_->cells.clear();
 }
 
 std::string Listbox::Cell(Int32 row, Int32 column) const {
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     return FromQ(impl_->editor->text());
-  QTableWidgetItem* item = impl_->table->item(row, column);
-  return item ? FromQ(item->text()) : std::string();
+  const std::string* cell = CellText(row, column);
+  return cell ? *cell : std::string();
 }
 
 void Listbox::Cell(Int32 row, Int32 column, const std::string& text) {
   QTableWidgetItem* item = impl_->table->item(row, column);
-  if (!item) return;
+  std::string* cell = CellText(row, column);
+  if (!item || !cell) return;
   item->setText(ToQ(text));
+  *cell = text;
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     impl_->editor->setText(ToQ(text));
 }
@@ -168,6 +185,12 @@ void Listbox::EditCell(Int32 row, Int32 column) {
   t->setCurrentIndex(index);
   t->edit(index);
   if (impl_->editor) impl_->editor->setFocus();
+}
+
+std::string* Listbox::CellText(Int32 row, Int32 column) const {
+  if (row < 0 || column < 0 || row >= ListCount() || column >= ColumnCount()) return nullptr;
+  return &impl_->cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(ColumnCount()) +
+                       static_cast<std::size_t>(column)];
 }
 
 Int32 Listbox::EditRow() const {

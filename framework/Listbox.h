@@ -39,5 +39,7 @@ class Listbox : public RectControl {
   Impl* impl_for_delegate() const;
 
  private:
+  // The list's copy of the cell's text; null outside the table.
+  std::string* CellText(Int32 row, Int32 column) const;
   Impl* impl_;
 };

@@ -4,13 +4,13 @@
 
 #include "app/Menu.h"
 #include "app/WindowMain.h"
-#include "framework/Application.h"
 #include "framework/Functions.h"
 #include "framework/PushButton.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
 #include "model/critterSprite.h"
 #include "resources/layouts/Layouts.h"
+#include "tools/ToolWindowPlace.h"
 
 WindowSample::WindowSample() : Window(WindowSampleLayout()) {}
 
@@ -55,19 +55,17 @@ void WindowSample::PushButtonSample_Action() {
   }
 }
 
+namespace {
+ToolWindowPlace RememberedPlace() {
+  return {Globals::SampleHasBeenOpen, Globals::SampleIsOpen, Globals::SampleOldLeft,
+          Globals::SampleOldTop};
+}
+}  // namespace
+
 void WindowSample::Event_Open() {
-  if (Globals::SampleHasBeenOpen) {
-    Left(Globals::SampleOldLeft);
-    Top(Globals::SampleOldTop);
-  }
-  Globals::SampleIsOpen = true;
-  Globals::SampleHasBeenOpen = true;
+  RestorePlace(*this, RememberedPlace());
 }
 
 void WindowSample::Event_Close() {
-  Globals::SampleOldLeft = Left();
-  Globals::SampleOldTop = Top();
-  Globals::SampleIsOpen = false;
-  ToolsSample()->Enabled(true);
-  EnableMenuItems();
+  RememberPlace(*this, RememberedPlace(), *ToolsSample());
 }

@@ -16,6 +16,7 @@
 #include "tests/support/AppTestHelpers.h"
 #include "tests/support/UserInput.h"
 #include "tools/WindowSample.h"
+#include "tools/WindowScatterplot.h"
 
 namespace {
 enum class Kind { Plain, Quit, About };
@@ -132,9 +133,9 @@ TEST_F(OpenMenuTest, TheMainWindowShowsTheApplicationsBarAndItsItemsWork) {
     Menu::Shared()->Lookup(name)->Choose();
   EXPECT_EQ(OpenWindows().size(), windows);
 
-  // The command that has no window yet does nothing.
-  ToolsScatterplot()->Choose();
-  EXPECT_EQ(OpenWindows().size(), windows);
+  ASSERT_TRUE(AppTestHelpers::ChooseFromMenuBar(main, "Tools", "Scatterplot..."));
+  EXPECT_EQ(FrontWindow(), &SharedWindow<WindowScatterplot>());
+  SharedWindow<WindowScatterplot>().Close();
 
   // About is under Help, at the end of the bar.
   ASSERT_TRUE(AppTestHelpers::ChooseFromMenuBar(main, "Help", "About Quellmoor..."));

@@ -119,9 +119,17 @@ TEST_F(ListboxTest, EditCellMovesTheEditAndKeepsWhatWasTyped) {
   UserInput::TypeText(list(), "x");
   EXPECT_EQ(keys.back(), "0,0 x");
 
+  // Focus leaving the table ends the edit and keeps its text too.
+  UserInput::Click(window, 20, 180);
+  EXPECT_EQ(list().EditRow(), -1);
+  EXPECT_EQ(list().Cell(0, 0), "x");  // the open cell's text was selected, so typing replaced it
+  EXPECT_EQ(list().Cell(1, 1), "12");
+
+  list().EditCell(0, 0);
   list().EditCell(9, 0);
   EXPECT_EQ(list().EditRow(), 0);
   list().DeleteAllRows();
+  EXPECT_EQ(list().Cell(0, 0), "");
   EXPECT_EQ(list().EditRow(), -1);
   EXPECT_EQ(list().EditColumn(), -1);
 }

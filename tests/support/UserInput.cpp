@@ -92,6 +92,15 @@ void Click(PushButton& button) {
   Settle();
 }
 
+void ClickCell(Listbox& list, Int32 row, Int32 column) {
+  Window* window = list.OwnerWindow();
+  QTableWidget* table = list.impl_for_delegate()->table;
+  if (!window) return;
+  const QRect cell = table->visualRect(table->model()->index(row, column));
+  const QPoint at = table->viewport()->mapTo(window->Content(), cell.topLeft() + QPoint(4, 3));
+  Click(*window, at.x(), at.y());
+}
+
 void PressKey(Window& window, const std::string& key) {
   SendKey(KeyTarget(window), key);
   Settle();

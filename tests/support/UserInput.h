@@ -28,6 +28,8 @@ void MouseUp(Window& window, Int32 x, Int32 y);
 void Click(Window& window, Int32 x, Int32 y);
 // A click in the middle of the button.
 void Click(PushButton& button);
+// A click a few pixels into the list's cell, through its window.
+void ClickCell(Listbox& list, Int32 row, Int32 column);
 
 // One key, to the window's focused widget (its content area when nothing has focus). Named as
 // "Return", "Tab", "Shift+Tab", "Escape", "Backspace", "Ctrl+Q", or a single character.

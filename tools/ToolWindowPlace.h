@@ -1,0 +1,21 @@
+#pragma once
+
+#include "framework/MenuItem.h"
+#include "framework/Types.h"
+#include "framework/Window.h"
+
+// The settings in which a tool window remembers, across its instances, whether it is open
+// and where its frame stood when it last closed.
+struct ToolWindowPlace {
+  bool& hasBeenOpen;
+  bool& isOpen;
+  Int32& oldLeft;
+  Int32& oldTop;
+};
+
+// The window's Open: back to where it last closed (left edge first, then top), if it has
+// been open before; then open.
+void RestorePlace(Window& window, const ToolWindowPlace& place);
+// The window's Close: its place remembered, closed, and its Tools command enabled again
+// before the application's EnableMenuItems runs.
+void RememberPlace(const Window& window, const ToolWindowPlace& place, MenuItem& command);

@@ -1,0 +1,115 @@
+#include "tools/WindowScatterplot.h"
+
+#include "app/Menu.h"
+#include "framework/Clipboard.h"
+#include "framework/Functions.h"
+#include "framework/PushButton.h"
+#include "model/Globals.h"
+#include "resources/layouts/Layouts.h"
+#include "tools/ScatterPlotPicture.h"
+#include "tools/ToolWindowPlace.h"
+
+namespace {
+ToolWindowPlace RememberedPlace() {
+  return {Globals::ScatterHasBeenOpen, Globals::ScatterIsOpen, Globals::ScatterOldLeft,
+          Globals::ScatterOldTop};
+}
+}  // namespace
+
+WindowScatterplot::WindowScatterplot() : Window(WindowScatterplotLayout()) {}
+
+void WindowScatterplot::BindControl(Control& control) {
+  const std::string& name = control.Name();
+  if (name == "PushButtonGraph") {
+    static_cast<PushButton&>(control).onAction = [this] { PushButtonGraph_Action(); };
+  } else if (name == "PushButtonClear") {
+    static_cast<PushButton&>(control).onAction = [this] { PushButtonClear_Action(); };
+  } else if (name == "PushButtonCopy") {
+    static_cast<PushButton&>(control).onAction = [this] { PushButtonCopy_Action(); };
+  } else if (name == "CanvasPlot") {
+    control.onOpen = [this] { CanvasPlot_Open(); };
+  } else if (name == "ListBoxData") {
+    auto& list = static_cast<Listbox&>(control);
+    list.onOpen = [this] { ListBoxData_Open(); };
+    list.onCellKeyDown = [this](Int32 row, Int32 column, const std::string& key) {
+      return ListBoxData_CellKeyDown(row, column, key);
+    };
+    list.onCellClick = [this](Int32 row, Int32 column, Int32 x, Int32 y) {
+      return ListBoxData_CellClick(row, column, x, y);
+    };
+  }
+}
+
+bool WindowScatterplot::ListBoxData_CellKeyDown(Int32 row, Int32 column, const std::string& key) {
+  if (key != Chr(9) && key != Chr(13)) return false;
+  Listbox& list = ListBoxData();
+  if (column == 0) {
+    list.EditCell(row, 1);
+  } else {
+    if (row == list.ListCount() - 1) list.AddRow("");
+    list.EditCell(row + 1, 0);
+  }
+  return true;
+}
+
+bool WindowScatterplot::ListBoxData_CellClick(Int32 row, Int32 column, Int32 x, Int32 y) {
+  (void)x;
+  (void)y;
+  ListBoxData().EditCell(row, column);
+  return false;
+}
+
+void WindowScatterplot::ListBoxData_Open() {
+  ListBoxData().AddRow("");
+}
+
+void WindowScatterplot::CanvasPlot_Open() {
+  CanvasPlot().Backdrop(BlankPlotPicture(CanvasPlot().Width(), CanvasPlot().Height()));
+}
+
+void WindowScatterplot::PushButtonClear_Action() {
+  StaticTextLine().Text("");
+  ListBoxData().DeleteAllRows();
+  ListBoxData().AddRow("");
+  CanvasPlot_Open();
+}
+
+void WindowScatterplot::PushButtonCopy_Action() {
+  const Listbox& list = ListBoxData();
+  std::string text;
+  for (Int32 row = 0; row <= list.ListCount() - 1; ++row)
+    text += list.Cell(row, 0) + Chr(9) + list.Cell(row, 1) + Chr(13);
+  Clipboard clipboard;
+  clipboard.Text = text;
+  clipboard.Close();
+}
+
+std::vector<ScatterPoint> WindowScatterplot::ValidPairs() const {
+  const Listbox& list = ListBoxData();
+  const Int32 last = list.ListCount() - 1;
+  std::vector<ScatterPoint> pairs;
+  for (Int32 row = 0; row <= last; ++row) {
+    const std::string x = list.Cell(row, 0);
+    if (x == "") continue;
+    const std::string y = list.Cell(row, 1);
+    if (y == "") continue;
+    pairs.push_back({Val(x), Val(y)});
+  }
+  return pairs;
+}
+
+void WindowScatterplot::PushButtonGraph_Action() {
+  const std::vector<ScatterPoint> pairs = ValidPairs();
+  const LineFit fit = FitLine(pairs);
+  StaticTextLine().Text(EquationText(fit));
+  CanvasPlot().Backdrop(
+      ScatterPlotPicture(CanvasPlot().Width(), CanvasPlot().Height(), fit, pairs));
+}
+
+void WindowScatterplot::Event_Open() {
+  RestorePlace(*this, RememberedPlace());
+}
+
+void WindowScatterplot::Event_Close() {
+  RememberPlace(*this, RememberedPlace(), *ToolsScatterplot());
+}
