@@ -11,8 +11,8 @@
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
-#include "tests/app/AppFixture.h"
 #include "tests/app/ExpectControls.h"
+#include "tests/app/MainWindowFixture.h"
 #include "tests/support/UserInput.h"
 
 namespace {
@@ -30,15 +30,8 @@ BugState StateOf(const critterSprite& bug) {
   return {bug.X(), bug.Y(), bug.age, bug.direction, bug.Image()};
 }
 
-class WhereToTest : public AppFixture {
+class WhereToTest : public MainWindowFixture {
  protected:
-  void SetUp() override {
-    AppFixture::SetUp();
-    Chooser().Close();
-    Main().Show();
-    Runtime::ProcessEvents();
-  }
-
   // The open where-to dialog, or null; asking the shared accessor would make one.
   static WindowWhereTo* Dialog() {
     for (Window* w : OpenWindows()) {
