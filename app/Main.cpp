@@ -9,6 +9,7 @@
 int Main(int argc, char** argv) {
   Globals::CreateArrays();
   Runtime::Init(argc, argv);
+  Runtime::ProgramName("Quellmoor");
   NewAppInstance();
   ApplicationAddMenuHandlers();
   App::Instance().Run();

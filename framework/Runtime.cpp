@@ -14,6 +14,7 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Exceptions.h"
+#include "framework/QtSupport.h"
 #include "framework/Window.h"
 
 namespace runtime_detail {
@@ -78,6 +79,10 @@ void Init(int& argc, char** argv) {
   if (QCoreApplication::instance()) return;
   static QApplication* app = new QApplication(argc, argv);
   app->setQuitOnLastWindowClosed(false);
+}
+
+void ProgramName(const std::string& name) {
+  QCoreApplication::setApplicationName(ToQ(name));
 }
 
 void Dispatch(const std::function<void()>& handler) {
