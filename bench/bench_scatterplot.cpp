@@ -3,6 +3,7 @@
 // to 100,000 rows the time grows no faster than the number of rows.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "framework/Functions.h"

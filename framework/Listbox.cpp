@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 
+#include <utility>
+
 #include "framework/ListboxImpl.h"
 #include "framework/QtSupport.h"
 #include "framework/Runtime.h"
@@ -163,16 +165,16 @@ void Listbox::DeleteAllRows() {
 std::string Listbox::Cell(Int32 row, Int32 column) const {
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     return FromQ(impl_->editor->text());
-  const std::string* cell = CellText(row, column);
-  return cell ? *cell : std::string();
+  if (const std::string* cell = CellText(row, column)) return *cell;
+  QTableWidgetItem* item = impl_->table->item(row, column);
+  return item ? FromQ(item->text()) : std::string();
 }
 
 void Listbox::Cell(Int32 row, Int32 column, const std::string& text) {
   QTableWidgetItem* item = impl_->table->item(row, column);
-  std::string* cell = CellText(row, column);
-  if (!item || !cell) return;
+  if (!item) return;
   item->setText(ToQ(text));
-  *cell = text;
+  if (std::string* cell = CellText(row, column)) *cell = text;
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     impl_->editor->setText(ToQ(text));
 }
@@ -187,10 +189,17 @@ void Listbox::EditCell(Int32 row, Int32 column) {
   if (impl_->editor) impl_->editor->setFocus();
 }
 
-std::string* Listbox::CellText(Int32 row, Int32 column) const {
+const std::string* Listbox::CellText(Int32 row, Int32 column) const {
   if (row < 0 || column < 0 || row >= ListCount() || column >= ColumnCount()) return nullptr;
-  return &impl_->cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(ColumnCount()) +
-                       static_cast<std::size_t>(column)];
+  const std::size_t columns = static_cast<std::size_t>(ColumnCount());
+  // The copy follows rows added at the end and deleted all at once, the only changes this
+  // list makes to its rows; should the table ever hold other rows, it is read instead.
+  if (impl_->cells.size() != static_cast<std::size_t>(ListCount()) * columns) return nullptr;
+  return &impl_->cells[static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(column)];
+}
+
+std::string* Listbox::CellText(Int32 row, Int32 column) {
+  return const_cast<std::string*>(std::as_const(*this).CellText(row, column));
 }
 
 Int32 Listbox::EditRow() const {

@@ -40,6 +40,7 @@ class Listbox : public RectControl {
 
  private:
   // The list's copy of the cell's text; null outside the table.
-  std::string* CellText(Int32 row, Int32 column) const;
+  const std::string* CellText(Int32 row, Int32 column) const;
+  std::string* CellText(Int32 row, Int32 column);
   Impl* impl_;
 };

@@ -1,5 +1,6 @@
 #include "tools/LineFit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "framework/Functions.h"
@@ -16,6 +17,11 @@ std::string Hundredths(double value) {
 
 LineFit FitLine(const std::vector<ScatterPoint>& points) {
   if (points.empty()) return NoLine("No pairs to fit");
+  // Decided from the values themselves: equal X values can leave a rounded mean and with it a
+  // sum of squares just above 0, which would give a steep line through a single column.
+  const bool oneX = std::all_of(points.begin(), points.end(),
+                                [&](const ScatterPoint& p) { return p.x == points.front().x; });
+  if (oneX) return NoLine("Need two different X");
   double sumX = 0.0, sumY = 0.0;
   for (const ScatterPoint& p : points) {
     sumX += p.x;
@@ -30,10 +36,10 @@ LineFit FitLine(const std::vector<ScatterPoint>& points) {
 
   if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY))
     return NoLine("Values too large");
-  if (sxx == 0.0) return NoLine("Need two different X");
+  if (sxx == 0.0) return NoLine("X values too close");
   const double slope = sxy / sxx;
-  // Sxx so small that the slope leaves the range of a Double: the X values differ only in
-  // their last digits.
+  // X values so close that their squares vanish, or that the slope leaves the range of a
+  // Double.
   if (!std::isfinite(slope)) return NoLine("X values too close");
   const double intercept = meanY - slope * meanX;
   // The equation's text multiplies by 100; a number that cannot take that has no text.

@@ -2,7 +2,7 @@
 
 #include "framework/Application.h"
 
-void RestorePlace(Window& window, const ToolWindowPlace& place) {
+void RestorePlace(Window& window, ToolWindowPlace place) {
   if (place.hasBeenOpen) {
     window.Left(place.oldLeft);
     window.Top(place.oldTop);
@@ -11,7 +11,7 @@ void RestorePlace(Window& window, const ToolWindowPlace& place) {
   place.hasBeenOpen = true;
 }
 
-void RememberPlace(const Window& window, const ToolWindowPlace& place, MenuItem& command) {
+void RememberPlace(const Window& window, ToolWindowPlace place, MenuItem& command) {
   place.oldLeft = window.Left();
   place.oldTop = window.Top();
   place.isOpen = false;

@@ -4,7 +4,8 @@
 #include "framework/Types.h"
 #include "framework/Window.h"
 
-// The settings in which a tool window remembers, across its instances, whether it is open
+// Refers to the settings (held by value, it writes through to them) in which a tool window
+// remembers, across its instances, whether it is open
 // and where its frame stood when it last closed.
 struct ToolWindowPlace {
   bool& hasBeenOpen;
@@ -15,7 +16,7 @@ struct ToolWindowPlace {
 
 // The window's Open: back to where it last closed (left edge first, then top), if it has
 // been open before; then open.
-void RestorePlace(Window& window, const ToolWindowPlace& place);
+void RestorePlace(Window& window, ToolWindowPlace place);
 // The window's Close: its place remembered, closed, and its Tools command enabled again
 // before the application's EnableMenuItems runs.
-void RememberPlace(const Window& window, const ToolWindowPlace& place, MenuItem& command);
+void RememberPlace(const Window& window, ToolWindowPlace place, MenuItem& command);

@@ -338,10 +338,16 @@ TEST_F(ScatterplotTest, TablesThatFixNoLineSayWhyAndStillShowTheirPoints) {
       {"only half rows", {{"3", ""}, {"", "4"}}, "No pairs to fit", 0},
       {"one row", {{"5", "5"}}, "Need two different X", 1},
       {"equal X", {{"3", "1"}, {"3", "9"}}, "Need two different X", 2},
+      // Their mean rounds to 0.10000000000000002, which leaves a sum of squares above 0.
+      {"equal X, mean not exact",
+       {{"0.1", "1.9"}, {"0.1", "11.9"}, {"0.1", "10.7"}},
+       "Need two different X",
+       3},
       {"letters count as 0", {{"a", "b"}, {"x y", "7"}}, "Need two different X", 2},
-      {"sums beyond a Double", {{"1e308", "1"}, {"1e308", "2"}}, "Values too large", 0},
+      {"sums beyond a Double", {{"1e308", "1"}, {"1.7e308", "2"}}, "Values too large", 0},
       {"squares beyond a Double", {{"1e200", "1"}, {"-1e200", "2"}}, "Values too large", 0},
-      {"X values too close", {{"0", "0"}, {"1e-160", "1e160"}}, "X values too close", 1},
+      {"squares too small", {{"0", "0"}, {"1e-200", "1"}}, "X values too close", 2},
+      {"slope too large", {{"0", "0"}, {"1e-160", "1e160"}}, "X values too close", 1},
   };
   WindowScatterplot& w = Open();
   for (const Case& c : cases) {
@@ -353,28 +359,49 @@ TEST_F(ScatterplotTest, TablesThatFixNoLineSayWhyAndStillShowTheirPoints) {
   }
 }
 
-TEST_F(ScatterplotTest, HugeValuesDrawNothingOutsideThePlotAndShowNoNanOrInf) {
-  WindowScatterplot& w = Open();
-  const Rows tables[] = {
-      {{"1e20", "0"}, {"0", "0"}},
-      {{"-3e9", "5"}, {"0", "-3e9"}, {"7", "7"}},
-      {{"1e400", "-1e400"}, {"2", "2"}},
-      {{"1", "1"}, {"2", "2.000000000000001"}},
+TEST_F(ScatterplotTest, HugeValuesDrawOnlyWhatFallsOnThePlotAndNoLabelShowsNanInfOrNA) {
+  struct Case {
+    Rows rows;
+    const char* equation;
+    Int32 discs;  // discs wholly inside the picture, none overlapping
   };
-  for (const Rows& rows : tables) {
-    SCOPED_TRACE(rows.front().first);
-    Fill(w, rows);
-    Press(w, "PushButtonGraph");
+  const Case cases[] = {
+      {{{"1e20", "0"}, {"0", "0"}}, "Y = 0*X + 0", 1},
+      {{{"-3e9", "5"}, {"0", "-3e9"}, {"7", "7"}}, "Y = -0.5*X + -1499999993", 1},
+      {{{"1e400", "-1e400"}, {"2", "2"}}, "Values too large", 1},
+      {{{"1", "1"}, {"2", "2.000000000000001"}}, "Y = 1*X + 0", 2},
+  };
+  WindowScatterplot& w = Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.equation);
+    EXPECT_EQ(PixelsOf(*Graph(w, c.rows), kRed).size(), Disc(50, 50).size() * c.discs);
+    EXPECT_EQ(w.StaticTextLine().Text(), c.equation);
     for (const auto& control : w.Controls()) {
       if (auto* label = dynamic_cast<StaticText*>(control.get())) {
-        EXPECT_EQ(label->Text().find("nan"), std::string::npos) << label->Text();
-        EXPECT_EQ(label->Text().find("inf"), std::string::npos) << label->Text();
+        for (const char* bad : {"nan", "inf", "NA"})
+          EXPECT_EQ(label->Text().find(bad), std::string::npos) << label->Text();
       }
     }
-    EXPECT_FALSE(w.StaticTextLine().Text().empty());
   }
-  // (0, 0) is the one point on the plot of the first table; its line lies along Y = 0.
-  EXPECT_EQ(PixelsOf(*Graph(w, tables[0]), kRed).size(), Disc(3, 97).size());
-  EXPECT_EQ(w.StaticTextLine().Text(), "Y = 0*X + 0");
+}
+
+TEST_F(ScatterplotTest, TheLineIsCutAtZeroAndFourteenInclusive) {
+  struct Case {
+    Rows rows;  // points off the plot, so that only the line shows
+    const char* equation;
+    std::vector<Pixel> grey;
+  };
+  const Case cases[] = {
+      {{{"-10", "10"}, {"20", "-20"}}, "Y = -1*X + 0", {{3, 97}}},
+      {{{"-10", "4"}, {"20", "34"}}, "Y = 1*X + 14", {{3, 3}}},
+  };
+  WindowScatterplot& w = Open();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.equation);
+    const PicturePtr plot = Graph(w, c.rows);
+    EXPECT_EQ(w.StaticTextLine().Text(), c.equation);
+    EXPECT_EQ(PixelsOf(*plot, kGrey), c.grey);
+    EXPECT_TRUE(PixelsOf(*plot, kRed).empty());
+  }
 }
 }  // namespace
