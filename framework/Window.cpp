@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -98,6 +99,16 @@ class FrameWidget : public QWidget {
     if (e->type() == QEvent::WindowActivate && !window_.IsClosed()) {
       BringToFront(&window_);
       Runtime::Dispatch([this] { window_.Event_Activate(); });
+    }
+    // Some window managers minimise a dialog whatever its buttons say; a modal dialog out of
+    // sight would leave every other window blocked, so it comes straight back.
+    if (e->type() == QEvent::WindowStateChange && window_.Layout().frame == 2 && isMinimized()) {
+      QTimer::singleShot(0, this, [this] {
+        if (window_.IsClosed()) return;
+        showNormal();
+        raise();
+        activateWindow();
+      });
     }
     return QWidget::event(e);
   }

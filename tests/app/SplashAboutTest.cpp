@@ -18,6 +18,7 @@
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "tests/app/AppFixture.h"
+#include "tests/app/ExpectControls.h"
 #include "tests/support/UserInput.h"
 
 namespace {
@@ -72,6 +73,40 @@ TEST_F(SplashTest, ASplashClosedByTheUserIsNotTouchedAgainByItsTimer) {
   EXPECT_EQ(OpenWindows(), open);
 }
 
+// The window's own properties that both windows' layouts give.
+struct FrameRow {
+  Int32 width, height;
+  const char* title;
+  Int32 placement;
+  bool closeBox, resizable;
+};
+void ExpectFrame(const Window& w, const FrameRow& row) {
+  const WindowLayout& l = w.Layout();
+  EXPECT_EQ(l.width, row.width);
+  EXPECT_EQ(l.height, row.height);
+  EXPECT_EQ(w.Title(), row.title);
+  EXPECT_EQ(l.frame, 2);
+  EXPECT_EQ(l.placement, row.placement);
+  EXPECT_EQ(l.closeBox, row.closeBox);
+  EXPECT_EQ(l.resizable, row.resizable);
+  EXPECT_TRUE(l.hasBackColor);
+  EXPECT_EQ(l.backColor, (Color{255, 255, 255}));
+}
+
+TEST_F(SplashTest, LaidOutAsGiven) {
+  WindowSplash& s = Splash();
+  ExpectFrame(s, {327, 371, "", 0, true, true});
+  const std::string address = ProgramPageAddress();
+  ExpectControls(
+      s, {{"LabelTitle", -1, 33, 238, 296, 33, "Quellmoor\rSoftware for Varnholt"},
+          {"StaticText2", -1, 70, 272, 210, 16, address.c_str()},
+          {"StaticText1", -1, 48, 350, 237, 16, "Version 1.0, 2026, the Quellmoor developers"},
+          {"CanvasCover", -1, 135, 43, 158, 204, nullptr},
+          {"PushButtonProceed", -1, 127, 305, 69, 20, "Proceed"},
+          {"Timer1", -1, 0, 0, 0, 0, nullptr}});
+  EXPECT_TRUE(s.PushButtonProceed().IsDefault());
+}
+
 TEST_F(SplashTest, TheSplashShowsTheCoverAndThePagesAddress) {
   EXPECT_EQ(Splash().CanvasCover().Backdrop(), CoverPicture());
   ASSERT_NE(CoverPicture(), nullptr);
@@ -79,6 +114,23 @@ TEST_F(SplashTest, TheSplashShowsTheCoverAndThePagesAddress) {
 }
 
 using AboutTest = AppFixture;
+
+TEST_F(AboutTest, LaidOutAsGiven) {
+  App::Instance().AppAboutMyApplication_Action();
+  WindowAbout& a = SharedWindow<WindowAbout>();
+  ExpectFrame(a, {441, 535, "About Sedgemir", 2, false, false});
+  const std::string address = ProgramPageAddress();
+  ExpectControls(a, {{"StaticTextAboutBlurb", -1, 32, 299, 386, 212, nullptr},
+                     {"LabelTitle", -1, 87, 217, 253, 33, "Quellmoor\rSoftware for Varnholt"},
+                     {"LabelWebAddress", -1, 97, 258, 210, 16, address.c_str()},
+                     {"PushButtonClose", -1, 361, 491, 60, 20, "OK"},
+                     {"CanvasCover", -1, 190, 23, 158, 204, nullptr},
+                     {"PushButtonGoThere", -1, 273, 256, 58, 18, "Go there"}});
+  EXPECT_FALSE(a.PushButtonClose().IsDefault());
+  EXPECT_FALSE(a.PushButtonGoThere().IsDefault());
+  const std::string blurb = a.Get<StaticText>("StaticTextAboutBlurb").Text();
+  EXPECT_EQ(blurb.rfind("Quellmoor 1.0, 2026", 0), 0u) << blurb;
+}
 
 TEST_F(AboutTest, OkAndABackgroundClickCloseItWithoutOpeningAnything) {
   std::vector<std::string> opened;

@@ -123,10 +123,17 @@ TEST_F(WhereToTest, LayoutAsGiven) {
 
 // Each field in turn: only that field empties, by a frame in which no bug elsewhere changes.
 TEST_F(WhereToTest, DumpThemEmptiesThatFieldOnly) {
+  auto states = [this](Int32 field) {
+    std::vector<BugState> s;
+    for (smartSprite* bug : List(field)) s.push_back(StateOf(*bug->asCritter()));
+    return s;
+  };
   std::vector<std::vector<smartSprite*>> before;
+  std::vector<std::vector<BugState>> statesBefore;
   for (Int32 i = 0; i <= 6; ++i) {
     Fill(i, i + 2);
     before.push_back(List(i));
+    statesBefore.push_back(states(i));
   }
   RndControl::Script({});
   for (Int32 field = 0; field <= 6; ++field) {
@@ -139,6 +146,9 @@ TEST_F(WhereToTest, DumpThemEmptiesThatFieldOnly) {
     for (Int32 i = 0; i <= 6; ++i) {
       const bool emptied = i <= field;
       EXPECT_EQ(List(i), emptied ? std::vector<smartSprite*>{} : before[i]) << "field " << i;
+      if (!emptied) {
+        EXPECT_TRUE(states(i) == statesBefore[i]) << "bugs of field " << i << " moved";
+      }
       ExpectCount(i, emptied ? 0 : i + 2);
     }
   }
@@ -273,11 +283,10 @@ TEST_F(WhereToTest, CancelAndTheCloseBoxChangeNothing) {
     EXPECT_EQ(List(kPoolC), pool);
   }
 
-  // Closing it any other way leaves fromPond as it was, until the next Clear sets it.
+  // Its close box leaves fromPond as it was, until the next Clear sets it.
   WindowWhereTo& dialog = OpenFor(kPoolC);
   Choose(dialog, kLeft);
-  dialog.Close();
-  Runtime::ProcessEvents();
+  UserInput::CloseBox(dialog);
   EXPECT_EQ(Dialog(), nullptr);
   EXPECT_EQ(Main().fromPond, kPoolC);
   EXPECT_EQ(List(kLeft), left);

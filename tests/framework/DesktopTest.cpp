@@ -211,6 +211,19 @@ TEST_F(DesktopTest, WindowButtonsFollowTheLayout) {
   }
 }
 
+TEST_F(DesktopTest, AModalDialogDoesNotStayMinimisedAToolWindowMay) {
+  Window& dialog = SharedWindow<DialogWindow>();
+  Window& tool = SharedWindow<ToolWindow>();
+  dialog.Show();
+  tool.Show();
+  Runtime::ProcessEvents();
+  for (Window* w : {&dialog, &tool}) w->Widget()->setWindowState(Qt::WindowMinimized);
+  Runtime::ProcessEvents();
+  EXPECT_FALSE(dialog.Widget()->isMinimized());
+  EXPECT_TRUE(dialog.Widget()->isVisible());
+  EXPECT_TRUE(tool.Widget()->isMinimized());
+}
+
 TEST_F(DesktopTest, ACentredWindowOpensInTheSamePlaceEveryTime) {
   Window& doc = SharedWindow<DocumentWindow>();
   doc.Show();

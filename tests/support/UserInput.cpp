@@ -92,6 +92,11 @@ void Click(PushButton& button) {
   Settle();
 }
 
+void CloseBox(Window& window) {
+  window.Widget()->close();
+  Settle();
+}
+
 void ClickCell(Listbox& list, Int32 row, Int32 column) {
   Window* window = list.OwnerWindow();
   QTableWidget* table = list.impl_for_delegate()->table;

@@ -28,6 +28,8 @@ void MouseUp(Window& window, Int32 x, Int32 y);
 void Click(Window& window, Int32 x, Int32 y);
 // A click in the middle of the button.
 void Click(PushButton& button);
+// The window manager's close box of the window, pressed.
+void CloseBox(Window& window);
 // A click a few pixels into the list's cell, through its window.
 void ClickCell(Listbox& list, Int32 row, Int32 column);
 
