@@ -3,8 +3,6 @@
 #include <QFontMetrics>
 #include <QMouseEvent>
 
-#include <utility>
-
 #include "framework/ListboxImpl.h"
 #include "framework/QtSupport.h"
 #include "framework/Runtime.h"
@@ -49,12 +47,9 @@ void ListboxDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) c
 
 void ListboxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
                                    const QModelIndex& index) const {
-  Listbox::Impl& d = *list_.impl_for_delegate();
   if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-    const std::size_t at =
-        static_cast<std::size_t>(index.row()) * static_cast<std::size_t>(list_.ColumnCount()) +
-        static_cast<std::size_t>(index.column());
-    if (at < d.cells.size()) d.cells[at] = FromQ(line->text());
+    if (std::string* cell = list_.impl_for_delegate()->CellCopy(index.row(), index.column()))
+      *cell = FromQ(line->text());
   }
   QStyledItemDelegate::setModelData(editor, model, index);
 }
@@ -165,7 +160,7 @@ void Listbox::DeleteAllRows() {
 std::string Listbox::Cell(Int32 row, Int32 column) const {
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     return FromQ(impl_->editor->text());
-  if (const std::string* cell = CellText(row, column)) return *cell;
+  if (const std::string* cell = impl_->CellCopy(row, column)) return *cell;
   QTableWidgetItem* item = impl_->table->item(row, column);
   return item ? FromQ(item->text()) : std::string();
 }
@@ -174,7 +169,7 @@ void Listbox::Cell(Int32 row, Int32 column, const std::string& text) {
   QTableWidgetItem* item = impl_->table->item(row, column);
   if (!item) return;
   item->setText(ToQ(text));
-  if (std::string* cell = CellText(row, column)) *cell = text;
+  if (std::string* cell = impl_->CellCopy(row, column)) *cell = text;
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     impl_->editor->setText(ToQ(text));
 }
@@ -187,19 +182,6 @@ void Listbox::EditCell(Int32 row, Int32 column) {
   t->setCurrentIndex(index);
   t->edit(index);
   if (impl_->editor) impl_->editor->setFocus();
-}
-
-const std::string* Listbox::CellText(Int32 row, Int32 column) const {
-  if (row < 0 || column < 0 || row >= ListCount() || column >= ColumnCount()) return nullptr;
-  const std::size_t columns = static_cast<std::size_t>(ColumnCount());
-  // The copy follows rows added at the end and deleted all at once, the only changes this
-  // list makes to its rows; should the table ever hold other rows, it is read instead.
-  if (impl_->cells.size() != static_cast<std::size_t>(ListCount()) * columns) return nullptr;
-  return &impl_->cells[static_cast<std::size_t>(row) * columns + static_cast<std::size_t>(column)];
-}
-
-std::string* Listbox::CellText(Int32 row, Int32 column) {
-  return const_cast<std::string*>(std::as_const(*this).CellText(row, column));
 }
 
 Int32 Listbox::EditRow() const {

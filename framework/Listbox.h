@@ -39,8 +39,5 @@ class Listbox : public RectControl {
   Impl* impl_for_delegate() const;
 
  private:
-  // The list's copy of the cell's text; null outside the table.
-  const std::string* CellText(Int32 row, Int32 column) const;
-  std::string* CellText(Int32 row, Int32 column);
   Impl* impl_;
 };

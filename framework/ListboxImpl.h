@@ -40,6 +40,17 @@ struct Listbox::Impl {
   // The cells' texts row by row, as the table shows them: reading a long table from one
   // block is several times faster than asking the table's items.
   std::vector<std::string> cells;
+  // The copy of one cell's text; null outside the table. The copy follows rows added at the
+  // end and deleted all at once, the only changes the list makes to its rows; should the
+  // table ever hold other rows, it is null too and the table is read instead.
+  std::string* CellCopy(int row, int column) {
+    const int rows = table->rowCount(), columns = table->columnCount();
+    if (row < 0 || column < 0 || row >= rows || column >= columns) return nullptr;
+    if (cells.size() != static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns))
+      return nullptr;
+    return &cells[static_cast<std::size_t>(row) * static_cast<std::size_t>(columns) +
+                  static_cast<std::size_t>(column)];
+  }
   int editRow = -1;
   int editColumn = -1;
   // Where the last press on the table's viewport was, for the position a click reports.

@@ -36,10 +36,9 @@ LineFit FitLine(const std::vector<ScatterPoint>& points) {
 
   if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY))
     return NoLine("Values too large");
-  if (sxx == 0.0) return NoLine("X values too close");
   const double slope = sxy / sxx;
-  // X values so close that their squares vanish, or that the slope leaves the range of a
-  // Double.
+  // X values so close that their squares vanish (Sxx = 0) or that the slope leaves the range
+  // of a Double.
   if (!std::isfinite(slope)) return NoLine("X values too close");
   const double intercept = meanY - slope * meanX;
   // The equation's text multiplies by 100; a number that cannot take that has no text.

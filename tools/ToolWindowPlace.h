@@ -4,9 +4,9 @@
 #include "framework/Types.h"
 #include "framework/Window.h"
 
-// Refers to the settings (held by value, it writes through to them) in which a tool window
-// remembers, across its instances, whether it is open
-// and where its frame stood when it last closed.
+// Refers to the settings in which a tool window remembers, across its instances, whether it
+// is open and where its frame stood when it last closed. Passed by value, it writes through
+// to them.
 struct ToolWindowPlace {
   bool& hasBeenOpen;
   bool& isOpen;

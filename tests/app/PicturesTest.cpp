@@ -7,6 +7,7 @@
 
 #include "app/Pictures.h"
 #include "framework/ResourceFork.h"
+#include "tests/support/SamePixels.h"
 
 namespace {
 // A dot as a person sees it: a patch of dark pixels with red all round it.
@@ -67,14 +68,6 @@ std::vector<Spot> Dots(const Picture& picture) {
     }
   }
   return dots;
-}
-
-bool SamePixels(const Picture& a, const Picture& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (Int32 y = 0; y < a.Height(); ++y)
-    for (Int32 x = 0; x < a.Width(); ++x)
-      if (!(a.Pixel(x, y) == b.Pixel(x, y))) return false;
-  return true;
 }
 
 // Each picture is read afresh in every test.

@@ -5,7 +5,6 @@
 
 #include "framework/EditField.h"
 #include "framework/Listbox.h"
-#include "framework/ListboxImpl.h"
 #include "framework/PushButton.h"
 #include "framework/Window.h"
 #include "tests/support/UserInput.h"
@@ -217,14 +216,8 @@ TEST_F(ListboxTest, AClickReportsItsCellAndThePointPressedInIt) {
                      std::to_string(x) + "," + std::to_string(y));
     return false;
   };
-  QTableWidget* table = list().impl_for_delegate()->table;
-  auto corner = [&](int row, int column) {
-    const QRect cell = table->visualRect(table->model()->index(row, column));
-    return table->viewport()->mapTo(window.Content(), cell.topLeft());
-  };
-  const QPoint southCapacity = corner(1, 1), northField = corner(0, 0);
-  UserInput::Click(window, southCapacity.x() + 7, southCapacity.y() + 3);
-  UserInput::Click(window, northField.x() + 2, northField.y() + 5);
+  UserInput::ClickCell(list(), 1, 1, 7, 3);
+  UserInput::ClickCell(list(), 0, 0, 2, 5);
   EXPECT_EQ(clicks, (std::vector<std::string>{"1,1 at 7,3", "0,0 at 2,5"}));
 }
 }  // namespace

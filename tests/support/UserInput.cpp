@@ -97,12 +97,12 @@ void CloseBox(Window& window) {
   Settle();
 }
 
-void ClickCell(Listbox& list, Int32 row, Int32 column) {
+void ClickCell(Listbox& list, Int32 row, Int32 column, Int32 x, Int32 y) {
   Window* window = list.OwnerWindow();
   QTableWidget* table = list.impl_for_delegate()->table;
   if (!window) return;
   const QRect cell = table->visualRect(table->model()->index(row, column));
-  const QPoint at = table->viewport()->mapTo(window->Content(), cell.topLeft() + QPoint(4, 3));
+  const QPoint at = table->viewport()->mapTo(window->Content(), cell.topLeft() + QPoint(x, y));
   Click(*window, at.x(), at.y());
 }
 

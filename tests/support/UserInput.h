@@ -30,8 +30,8 @@ void Click(Window& window, Int32 x, Int32 y);
 void Click(PushButton& button);
 // The window manager's close box of the window, pressed.
 void CloseBox(Window& window);
-// A click a few pixels into the list's cell, through its window.
-void ClickCell(Listbox& list, Int32 row, Int32 column);
+// A click at (x, y) from the top-left corner of the list's cell, through its window.
+void ClickCell(Listbox& list, Int32 row, Int32 column, Int32 x = 4, Int32 y = 3);
 
 // One key, to the window's focused widget (its content area when nothing has focus). Named as
 // "Return", "Tab", "Shift+Tab", "Escape", "Backspace", "Ctrl+Q", or a single character.

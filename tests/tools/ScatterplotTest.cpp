@@ -16,6 +16,7 @@
 #include "tests/app/AppFixture.h"
 #include "tests/app/ExpectControls.h"
 #include "tests/support/AppTestHelpers.h"
+#include "tests/support/SamePixels.h"
 #include "tests/support/UserInput.h"
 #include "tools/WindowScatterplot.h"
 
@@ -52,16 +53,6 @@ std::vector<Pixel> Disc(Int32 x, Int32 y) {
     }
   }
   return pixels;
-}
-
-bool SamePicture(const Picture& a, const Picture& b) {
-  if (a.Width() != b.Width() || a.Height() != b.Height()) return false;
-  for (Int32 x = 0; x < a.Width(); ++x) {
-    for (Int32 y = 0; y < a.Height(); ++y) {
-      if (a.Pixel(x, y) != b.Pixel(x, y)) return false;
-    }
-  }
-  return true;
 }
 
 class ScatterplotTest : public AppFixture {
@@ -317,7 +308,7 @@ TEST_F(ScatterplotTest, TheDiagonalHasItsNinetyTwoDotsAndGraphingTwiceChangesNot
 
   Press(w, "PushButtonGraph");
   EXPECT_NE(w.CanvasPlot().Backdrop(), first);
-  EXPECT_TRUE(SamePicture(*w.CanvasPlot().Backdrop(), *first));
+  EXPECT_TRUE(SamePixels(*w.CanvasPlot().Backdrop(), *first));
   EXPECT_EQ(w.StaticTextLine().Text(), "Y = 1*X + 0");
   // The screen shows the plot.
   const PicturePtr shown = UserInput::Grab(w.CanvasPlot());
