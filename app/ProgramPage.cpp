@@ -4,7 +4,8 @@
 
 std::string ProgramPagePath(const std::string& programDirectory) {
   const std::string beside = programDirectory + "/quellmoor.html";
-  const std::string installed = programDirectory + "/../share/quellmoor/quellmoor.html";
+  const std::string installed =
+      programDirectory + "/" + QUELLMOOR_PAGE_FROM_PROGRAM + "/quellmoor.html";
   return FileExists(beside) ? beside : installed;
 }
 

@@ -3,7 +3,9 @@
 #include <string>
 
 // The program's own page, a short HTML document shipped beside it: in the build tree it lies
-// next to the program, once installed in the share folder beside the program's bin folder.
+// next to the program, once installed in the program's folder of the data folder (by default
+// ../share/quellmoor from the program's bin folder; the build takes the path from the install
+// folders it is configured with).
 
 // The page's path for a program in that folder: the first of the two places that holds it,
 // else the installed place.

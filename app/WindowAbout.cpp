@@ -27,7 +27,10 @@ void WindowAbout::PushButtonClose_Action() {
 
 void WindowAbout::PushButtonGoThere_Action() {
   SharedWindow<WindowAbout>().Close();
-  ShowURL(ProgramPageAddress());
+  const std::string address = ProgramPageAddress();
+  // Without a browser the page would fail to open in silence; the user can still open it.
+  if (!ShowURL(address))
+    MsgBox("The page could not be opened in a web browser. It is at:\r\r" + address);
 }
 
 bool WindowAbout::Event_MouseDown(Int32 x, Int32 y) {

@@ -11,8 +11,8 @@ std::function<void(const std::string&)>& MsgBoxHook() {
   static std::function<void(const std::string&)> hook;
   return hook;
 }
-std::function<void(const std::string&)>& ShowURLHook() {
-  static std::function<void(const std::string&)> hook;
+std::function<bool(const std::string&)>& ShowURLHook() {
+  static std::function<bool(const std::string&)> hook;
   return hook;
 }
 }  // namespace
@@ -21,19 +21,21 @@ void MsgBox(const std::string& text) {
   if (MsgBoxHook()) return MsgBoxHook()(text);
   QMessageBox box;
   box.setText(DisplayText(text));
+  // So that an address or a number in the message can be copied.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse);
   box.exec();
 }
 
-void ShowURL(const std::string& address) {
+bool ShowURL(const std::string& address) {
   if (ShowURLHook()) return ShowURLHook()(address);
-  QDesktopServices::openUrl(QUrl(ToQ(address)));
+  return QDesktopServices::openUrl(QUrl(ToQ(address)));
 }
 
 namespace DialogHooks {
 void OnMsgBox(std::function<void(const std::string&)> hook) {
   MsgBoxHook() = std::move(hook);
 }
-void OnShowURL(std::function<void(const std::string&)> hook) {
+void OnShowURL(std::function<bool(const std::string&)> hook) {
   ShowURLHook() = std::move(hook);
 }
 }  // namespace DialogHooks

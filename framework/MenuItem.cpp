@@ -22,7 +22,8 @@ MenuItem::~MenuItem() {
 
 void MenuItem::Text(const std::string& text) {
   text_ = text;
-  action_->setText(ToQ(text));
+  // A separator draws no text: the style would draw a separator's text as a heading.
+  action_->setText(IsSeparator() ? QString() : ToQ(text));
   action_->setSeparator(IsSeparator());
   if (menu_) menu_->setTitle(ToQ(text));
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "framework/Functions.h"
 
@@ -16,12 +17,12 @@ std::string Hundredths(double value) {
 }  // namespace
 
 LineFit FitLine(const std::vector<ScatterPoint>& points) {
-  if (points.empty()) return NoLine("No pairs to fit");
+  if (points.empty()) return NoLine(kNoPairs);
   // Decided from the values themselves: equal X values can leave a rounded mean and with it a
   // sum of squares just above 0, which would give a steep line through a single column.
   const bool oneX = std::all_of(points.begin(), points.end(),
                                 [&](const ScatterPoint& p) { return p.x == points.front().x; });
-  if (oneX) return NoLine("Need two different X");
+  if (oneX) return NoLine(kOneX);
   double sumX = 0.0, sumY = 0.0;
   for (const ScatterPoint& p : points) {
     sumX += p.x;
@@ -29,22 +30,33 @@ LineFit FitLine(const std::vector<ScatterPoint>& points) {
   }
   const double n = static_cast<double>(points.size());
   const double meanX = sumX / n, meanY = sumY / n;
-  double sxx = 0.0;
-  for (const ScatterPoint& p : points) sxx += (p.x - meanX) * (p.x - meanX);
-  double sxy = 0.0;
-  for (const ScatterPoint& p : points) sxy += (p.x - meanX) * (p.y - meanY);
+  // The deviations d = x - meanX and e = y - meanY. A rounded mean leaves their sums a little
+  // off 0, which biases the plain sums of squares and products when the X values are only a
+  // few units in the last place apart; the corrections (sum d)^2 / n and (sum d)(sum e) / n
+  // take that error out again and are next to nothing otherwise.
+  double sumD = 0.0, sumE = 0.0, sumDD = 0.0, sumDE = 0.0;
+  for (const ScatterPoint& p : points) {
+    const double d = p.x - meanX, e = p.y - meanY;
+    sumD += d;
+    sumE += e;
+    sumDD += d * d;
+    sumDE += d * e;
+  }
+  const double sxx = sumDD - sumD * (sumD / n);
+  const double sxy = sumDE - sumD * (sumE / n);
 
-  if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY))
-    return NoLine("Values too large");
+  if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY)) return NoLine(kTooLarge);
+  if (!(sxx > 0.0)) return NoLine(kTooClose);
   const double slope = sxy / sxx;
-  // X values so close that their squares vanish (Sxx = 0) or that the slope leaves the range
-  // of a Double.
-  if (!std::isfinite(slope)) return NoLine("X values too close");
+  // A slope beyond the range of a Double comes from X values whose squared deviations fall
+  // below the normal range of a Double, or else from Y values too large for the X values.
+  if (!std::isfinite(slope))
+    return NoLine(sxx < std::numeric_limits<double>::min() ? kTooClose : kTooLarge);
   const double intercept = meanY - slope * meanX;
   // The equation's text multiplies by 100; a number that cannot take that has no text.
   if (!std::isfinite(intercept) || !std::isfinite(slope * 100.0) ||
       !std::isfinite(intercept * 100.0))
-    return NoLine("Values too large");
+    return NoLine(kTooLarge);
   return LineFit{.fitted = true, .slope = slope, .intercept = intercept};
 }
 

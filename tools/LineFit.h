@@ -19,8 +19,15 @@ struct LineFit {
   std::string why{};
 };
 
-// The means, then the sum of squares of X, then the sum of products, each in its own pass
-// over the points in their order.
+// Why a table fixes no line. Each fits the 100-pixel equation label.
+inline constexpr const char* kNoPairs = "No pairs to fit";
+inline constexpr const char* kOneX = "Need 2 different X";
+inline constexpr const char* kTooClose = "X values too close";
+inline constexpr const char* kTooLarge = "Values too large";
+inline constexpr const char* kNoLineReasons[] = {kNoPairs, kOneX, kTooClose, kTooLarge};
+
+// The means in a first pass over the points in their order, then the sums of squares of X
+// and of products in a second.
 LineFit FitLine(const std::vector<ScatterPoint>& points);
 
 // "Y = 1*X + 0", "Y = 0.5*X + -1.25": each number rounded to hundredths and written by Str,

@@ -4,7 +4,7 @@
 namespace {
 // Paragraphs are separated by a blank line.
 const char* const kAboutText =
-    "Quellmoor 1.0, 2026, by the Quellmoor developers.\r"
+    "Quellmoor 1.0, 2026, the Quellmoor team.\r"
     "\r"
     "You may copy Quellmoor and pass it on to others, free of charge and unchanged, for "
     "teaching and learning.\r"
@@ -19,7 +19,7 @@ const char* const kAboutText =
     "program.";
 
 WindowLayout Make() {
-  WindowLayout w{.title = "About Sedgemir",
+  WindowLayout w{.title = "About Quellmoor",
                  .width = 441,
                  .height = 535,
                  .frame = 2,

@@ -21,8 +21,8 @@ WindowLayout Make() {
   ControlSpec address = Label("StaticText2", "", 70, 272, 210, 16, 0, false, 10);
   address.elideMiddle = true;
   c.push_back(address);
-  c.push_back(Label("StaticText1", "Version 1.0, 2026, the Quellmoor developers", 48, 350, 237, 16,
-                    0, false, 10));
+  c.push_back(Label("StaticText1", "Quellmoor 1.0, 2026, the Quellmoor team", 48, 350, 237, 16, 0,
+                    false, 10));
   c.push_back(ControlSpec{.kind = ControlKind::Canvas,
                           .name = "CanvasCover",
                           .left = 135,

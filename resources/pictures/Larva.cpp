@@ -39,11 +39,12 @@ const QColor kOrange(246, 138, 30);
 void DrawLegs(QPainter& p) {
   p.setPen(QPen(kDarker, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
-  // For the upper side, from the body out to the foot; the lower side mirrors it.
+  // For the upper side, from the body out to the foot; the lower side mirrors it. The feet
+  // stay two pixels inside the picture's top and bottom edges.
   const std::array<std::array<QPointF, 3>, 3> legs{{
-      {QPointF(17, 7), QPointF(13, 17), QPointF(6, 22.5)},
-      {QPointF(25, 9), QPointF(24, 19), QPointF(19, 24)},
-      {QPointF(33, 10), QPointF(36, 19), QPointF(34, 24.5)},
+      {QPointF(17, 7), QPointF(13, 16.5), QPointF(6, 21.5)},
+      {QPointF(25, 9), QPointF(24, 18), QPointF(19, 22)},
+      {QPointF(33, 10), QPointF(36, 18), QPointF(34, 22.5)},
   }};
   for (int side : {-1, 1}) {
     for (const auto& leg : legs) {

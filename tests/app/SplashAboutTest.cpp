@@ -17,6 +17,7 @@
 #include "framework/ResourceFork.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
+#include "framework/StaticText.h"
 #include "tests/app/AppFixture.h"
 #include "tests/app/ExpectControls.h"
 #include "tests/support/UserInput.h"
@@ -97,14 +98,16 @@ TEST_F(SplashTest, LaidOutAsGiven) {
   WindowSplash& s = Splash();
   ExpectFrame(s, {327, 371, "", 0, true, true});
   const std::string address = ProgramPageAddress();
-  ExpectControls(
-      s, {{"LabelTitle", -1, 33, 238, 296, 33, "Quellmoor\rSoftware for Varnholt"},
-          {"StaticText2", -1, 70, 272, 210, 16, address.c_str()},
-          {"StaticText1", -1, 48, 350, 237, 16, "Version 1.0, 2026, the Quellmoor developers"},
-          {"CanvasCover", -1, 135, 43, 158, 204, nullptr},
-          {"PushButtonProceed", -1, 127, 305, 69, 20, "Proceed"},
-          {"Timer1", -1, 0, 0, 0, 0, nullptr}});
+  ExpectControls(s,
+                 {{"LabelTitle", -1, 33, 238, 296, 33, "Quellmoor\rSoftware for Varnholt"},
+                  {"StaticText2", -1, 70, 272, 210, 16, address.c_str()},
+                  {"StaticText1", -1, 48, 350, 237, 16, "Quellmoor 1.0, 2026, the Quellmoor team"},
+                  {"CanvasCover", -1, 135, 43, 158, 204, nullptr},
+                  {"PushButtonProceed", -1, 127, 305, 69, 20, "Proceed"},
+                  {"Timer1", -1, 0, 0, 0, 0, nullptr}});
   EXPECT_TRUE(s.PushButtonProceed().IsDefault());
+  const StaticText& version = s.Get<StaticText>("StaticText1");
+  EXPECT_LE(UserInput::TextWidth(version, version.Text()), version.Width());
 }
 
 TEST_F(SplashTest, TheSplashShowsTheCoverAndThePagesAddress) {
@@ -118,7 +121,7 @@ using AboutTest = AppFixture;
 TEST_F(AboutTest, LaidOutAsGiven) {
   App::Instance().AppAboutMyApplication_Action();
   WindowAbout& a = SharedWindow<WindowAbout>();
-  ExpectFrame(a, {441, 535, "About Sedgemir", 2, false, false});
+  ExpectFrame(a, {441, 535, "About Quellmoor", 2, false, false});
   const std::string address = ProgramPageAddress();
   ExpectControls(a, {{"StaticTextAboutBlurb", -1, 32, 299, 386, 212, nullptr},
                      {"LabelTitle", -1, 87, 217, 253, 33, "Quellmoor\rSoftware for Varnholt"},
@@ -134,7 +137,10 @@ TEST_F(AboutTest, LaidOutAsGiven) {
 
 TEST_F(AboutTest, OkAndABackgroundClickCloseItWithoutOpeningAnything) {
   std::vector<std::string> opened;
-  DialogHooks::OnShowURL([&](const std::string& address) { opened.push_back(address); });
+  DialogHooks::OnShowURL([&](const std::string& address) {
+    opened.push_back(address);
+    return true;
+  });
   const std::function<void(WindowAbout&)> ways[] = {
       [](WindowAbout& a) { UserInput::Click(a.PushButtonClose()); },
       [](WindowAbout& a) { UserInput::Click(a, 20, 20); },
@@ -151,22 +157,38 @@ TEST_F(AboutTest, OkAndABackgroundClickCloseItWithoutOpeningAnything) {
   EXPECT_TRUE(opened.empty());
 }
 
-TEST_F(AboutTest, GoThereClosesTheWindowBeforeTheBrowserIsAsked) {
-  App::Instance().AppAboutMyApplication_Action();
-  WindowAbout& about = SharedWindow<WindowAbout>();
-  const std::string shown = about.LabelWebAddress().Text();
-  std::vector<std::string> opened;
-  bool closedBefore = false;
-  DialogHooks::OnShowURL([&](const std::string& address) {
-    opened.push_back(address);
-    closedBefore = about.IsClosed();
-  });
-  UserInput::Click(about.PushButtonGoThere());
-  DialogHooks::OnShowURL({});
-  EXPECT_EQ(opened, std::vector<std::string>{shown});
-  EXPECT_TRUE(closedBefore);
-  EXPECT_EQ(shown, ProgramPageAddress());
-  EXPECT_EQ(shown.rfind("file:///", 0), 0u) << shown;
+// Whether the desktop opens the page or not, the window is closed before it is asked; when it
+// cannot open it, a message gives the page's address instead.
+TEST_F(AboutTest, GoThereClosesTheWindowThenOpensThePageOrSaysWhereItIs) {
+  std::vector<std::string> messages;
+  DialogHooks::OnMsgBox([&](const std::string& text) { messages.push_back(text); });
+  for (const bool opens : {true, false}) {
+    SCOPED_TRACE(opens ? "the desktop opens it" : "the desktop cannot open it");
+    messages.clear();
+    App::Instance().AppAboutMyApplication_Action();
+    WindowAbout& about = SharedWindow<WindowAbout>();
+    const std::string shown = about.LabelWebAddress().Text();
+    std::vector<std::string> opened;
+    bool closedBefore = false;
+    DialogHooks::OnShowURL([&](const std::string& address) {
+      opened.push_back(address);
+      closedBefore = about.IsClosed();
+      return opens;
+    });
+    UserInput::Click(about.PushButtonGoThere());
+    DialogHooks::OnShowURL({});
+    EXPECT_EQ(opened, std::vector<std::string>{shown});
+    EXPECT_TRUE(closedBefore);
+    EXPECT_EQ(shown, ProgramPageAddress());
+    EXPECT_EQ(shown.rfind("file:///", 0), 0u) << shown;
+    if (opens) {
+      EXPECT_TRUE(messages.empty());
+    } else {
+      ASSERT_EQ(messages.size(), 1u);
+      EXPECT_NE(messages[0].find(shown), std::string::npos) << messages[0];
+    }
+  }
+  DialogHooks::OnMsgBox({});
 }
 
 TEST_F(AboutTest, TheCommandBringsTheOpenWindowForwardAndMakesANewOneAfterAClose) {
@@ -196,8 +218,8 @@ TEST_F(AboutTest, TheCoverIsReadOnceForTheSplashAndEveryAboutWindow) {
   EXPECT_NE(CoverPicture(), nullptr);
 }
 
-// The page is found beside the program in the build tree, and in the share folder once
-// installed.
+// The page is found beside the program in the build tree, and in the data folder once
+// installed, wherever the build was configured to install the two.
 TEST(ProgramPageTest, IsFoundBesideTheProgramAndWhereItIsInstalled) {
   const std::string build = QUELLMOOR_PROGRAM_DIR;
   EXPECT_EQ(ProgramPagePath(build), build + "/quellmoor.html");
@@ -205,14 +227,16 @@ TEST(ProgramPageTest, IsFoundBesideTheProgramAndWhereItIsInstalled) {
 
   namespace fs = std::filesystem;
   const fs::path prefix = fs::temp_directory_path() / "quellmoor-page-test";
+  const fs::path bin = prefix / fs::path(QUELLMOOR_INSTALL_BINDIR).relative_path();
+  const fs::path pages = (bin / QUELLMOOR_PAGE_FROM_PROGRAM).lexically_normal();
   fs::remove_all(prefix);
-  fs::create_directories(prefix / "bin");
-  fs::create_directories(prefix / "share" / "quellmoor");
-  std::ofstream(prefix / "share" / "quellmoor" / "quellmoor.html") << "<html></html>";
-  const std::string bin = (prefix / "bin").string();
-  EXPECT_TRUE(FileExists(ProgramPagePath(bin)));
-  EXPECT_EQ(FileAddress(ProgramPagePath(bin)),
-            "file://" + (prefix / "share" / "quellmoor" / "quellmoor.html").string());
+  fs::create_directories(bin);
+  fs::create_directories(pages);
+  EXPECT_FALSE(FileExists(ProgramPagePath(bin.string())));
+  std::ofstream(pages / "quellmoor.html") << "<html></html>";
+  EXPECT_TRUE(FileExists(ProgramPagePath(bin.string())));
+  EXPECT_EQ(FileAddress(ProgramPagePath(bin.string())),
+            "file://" + (pages / "quellmoor.html").string());
   fs::remove_all(prefix);
 }
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QImage>
 #include <QKeySequence>
 #include <QMenu>
 
@@ -98,6 +99,27 @@ TEST_F(MenuTest, OnScreenMenusMirrorTheTreeWhateverTheOrderItWasBuiltIn) {
   EXPECT_EQ(tools->Menu()->actions(), QList<QAction*>{more->Menu()->menuAction()});
   EXPECT_EQ(more->Menu()->actions(), QList<QAction*>{about->Action()});
   EXPECT_EQ(more->Menu()->title(), "More");
+}
+
+TEST_F(MenuTest, ASeparatorDrawsItsLineAndNoText) {
+  auto separator = Item("FileSeparator", "-");
+  file->Append(separator);
+  file->Append(Item("FileClose", "Close"));
+  EXPECT_EQ(separator->Text(), "-");
+  ASSERT_TRUE(separator->Action()->isSeparator());
+
+  QMenu& menu = *file->Menu();
+  menu.adjustSize();
+  const QImage shown = menu.grab().toImage();
+  const QRect line = menu.actionGeometry(separator->Action());
+  ASSERT_FALSE(line.isEmpty());
+  int dark = 0;
+  for (int y = line.top(); y <= line.bottom(); ++y) {
+    for (int x = line.left(); x <= line.right(); ++x) {
+      if (qGray(shown.pixel(x, y)) < 100) ++dark;
+    }
+  }
+  EXPECT_EQ(dark, 0) << "text drawn on the separator";
 }
 
 TEST_F(MenuTest, AnItemWithoutAutoEnableStaysDisabledUntilCodeEnablesIt) {

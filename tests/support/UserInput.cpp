@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "framework/PushButton.h"
 #include "framework/QtSupport.h"
 #include "framework/RectControl.h"
+#include "framework/StaticText.h"
 #include "framework/Window.h"
 
 namespace {
@@ -142,5 +144,9 @@ PicturePtr Grab(RectControl& control) {
 
 PicturePtr Grab(Window& window) {
   return PictureOf(window.Content()->grab().toImage());
+}
+
+Int32 TextWidth(const StaticText& label, const std::string& text) {
+  return label.Widget()->fontMetrics().horizontalAdvance(ToQ(text));
 }
 }  // namespace UserInput

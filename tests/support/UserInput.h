@@ -16,6 +16,7 @@ class Listbox;
 class PopupMenu;
 class PushButton;
 class RectControl;
+class StaticText;
 class Window;
 
 namespace UserInput {
@@ -50,4 +51,7 @@ void ChoosePopupRow(PopupMenu& popup, Int32 row);
 // changes not yet repainted on screen show too.
 PicturePtr Grab(RectControl& control);
 PicturePtr Grab(Window& window);
+// How wide the text is, in pixels, in the label's own font: a one-line label shows all of it
+// when this is no more than the label's width.
+Int32 TextWidth(const StaticText& label, const std::string& text);
 }  // namespace UserInput

@@ -18,6 +18,7 @@
 #include "tests/support/AppTestHelpers.h"
 #include "tests/support/SamePixels.h"
 #include "tests/support/UserInput.h"
+#include "tools/LineFit.h"
 #include "tools/WindowScatterplot.h"
 
 namespace {
@@ -327,18 +328,19 @@ TEST_F(ScatterplotTest, TablesThatFixNoLineSayWhyAndStillShowTheirPoints) {
   const Case cases[] = {
       {"empty table", {{"", ""}}, "No pairs to fit", 0},
       {"only half rows", {{"3", ""}, {"", "4"}}, "No pairs to fit", 0},
-      {"one row", {{"5", "5"}}, "Need two different X", 1},
-      {"equal X", {{"3", "1"}, {"3", "9"}}, "Need two different X", 2},
+      {"one row", {{"5", "5"}}, "Need 2 different X", 1},
+      {"equal X", {{"3", "1"}, {"3", "9"}}, "Need 2 different X", 2},
       // Their mean rounds to 0.10000000000000002, which leaves a sum of squares above 0.
       {"equal X, mean not exact",
        {{"0.1", "1.9"}, {"0.1", "11.9"}, {"0.1", "10.7"}},
-       "Need two different X",
+       "Need 2 different X",
        3},
-      {"letters count as 0", {{"a", "b"}, {"x y", "7"}}, "Need two different X", 2},
+      {"letters count as 0", {{"a", "b"}, {"x y", "7"}}, "Need 2 different X", 2},
       {"sums beyond a Double", {{"1e308", "1"}, {"1.7e308", "2"}}, "Values too large", 0},
       {"squares beyond a Double", {{"1e200", "1"}, {"-1e200", "2"}}, "Values too large", 0},
       {"squares too small", {{"0", "0"}, {"1e-200", "1"}}, "X values too close", 2},
       {"slope too large", {{"0", "0"}, {"1e-160", "1e160"}}, "X values too close", 1},
+      {"slope too large for Y", {{"1", "1e308"}, {"2", "-1e308"}}, "Values too large", 0},
   };
   WindowScatterplot& w = Open();
   for (const Case& c : cases) {
@@ -347,6 +349,13 @@ TEST_F(ScatterplotTest, TablesThatFixNoLineSayWhyAndStillShowTheirPoints) {
     EXPECT_EQ(w.StaticTextLine().Text(), c.equation);
     EXPECT_TRUE(PixelsOf(*plot, kGrey).empty());
     EXPECT_EQ(PixelsOf(*plot, kRed).size(), Disc(50, 50).size() * c.discs);
+  }
+}
+
+TEST_F(ScatterplotTest, EveryReasonForNoLineFitsTheEquationLabel) {
+  const StaticText& label = Open().StaticTextLine();
+  for (const char* why : kNoLineReasons) {
+    EXPECT_LE(UserInput::TextWidth(label, why), label.Width()) << why;
   }
 }
 
