@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "shell/Main.h"
 
 int main(int argc, char** argv) {
   return Main(argc, argv);

@@ -1,12 +1,12 @@
 #include "bench/StandardPopulation.h"
 
-#include "app/App.h"
 #include "app/WindowMain.h"
 #include "app/WindowSelectScenario.h"
 #include "framework/PushButton.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/App.h"
 
 WindowMain& StandardPopulation() {
   static bool started = false;

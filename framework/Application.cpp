@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "framework/Exceptions.h"
 #include "framework/Runtime.h"
 
 namespace runtime_detail {
@@ -69,4 +70,12 @@ void Application::Quit() {
 
 void EnableMenuItems() {
   if (Application* app = Application::Instance()) app->Event_EnableMenuItems();
+}
+
+std::shared_ptr<MenuItem> ApplicationMenuItem(const std::string& name) {
+  Application* app = Application::Instance();
+  if (!app || !app->MenuBar()) throw NilObjectException("no application menu bar");
+  std::shared_ptr<MenuItem> item = app->MenuBar()->Lookup(name);
+  if (!item) throw NilObjectException("no menu item " + name);
+  return item;
 }

@@ -46,3 +46,6 @@ class Application {
 
 // Reruns the application object's EnableMenuItems event.
 void EnableMenuItems();
+// The item of that name in the application object's menu bar; raises NilObjectException when
+// there is no application object, no menu bar or no such item.
+std::shared_ptr<MenuItem> ApplicationMenuItem(const std::string& name);

@@ -11,14 +11,6 @@ Int32 Lifespan = 0;
 Array<double> AlleleFreq;
 std::string Scenario;
 double Heritability = 0.0;
-bool SampleHasBeenOpen = false;
-bool SampleIsOpen = false;
-Int32 SampleOldLeft = 0;
-Int32 SampleOldTop = 0;
-bool ScatterHasBeenOpen = false;
-bool ScatterIsOpen = false;
-Int32 ScatterOldLeft = 0;
-Int32 ScatterOldTop = 0;
 
 void CreateArrays() {
   MaxNumCritters = Array<Int32>(0);

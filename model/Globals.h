@@ -6,7 +6,9 @@
 #include "framework/Array.h"
 #include "framework/Types.h"
 
-// The settings several parts of the program share, for the whole run.
+// The settings several parts of the program share, for the whole run. The tool windows'
+// remembered places are theirs (tools/ToolWindowPlace.h), and the start-up routine is the
+// application shell's (shell/StartUp.h).
 namespace Globals {
 // The highest field index (6), not the number of fields.
 extern Int32 NumPopSurfaces;
@@ -19,14 +21,6 @@ extern Int32 Lifespan;
 extern Array<double> AlleleFreq;
 extern std::string Scenario;
 extern double Heritability;
-extern bool SampleHasBeenOpen;
-extern bool SampleIsOpen;
-extern Int32 SampleOldLeft;
-extern Int32 SampleOldTop;
-extern bool ScatterHasBeenOpen;
-extern bool ScatterIsOpen;
-extern Int32 ScatterOldLeft;
-extern Int32 ScatterOldTop;
 
 // Creates the two arrays with one zero entry each, MaxNumCritters first (before the loop).
 void CreateArrays();
@@ -51,8 +45,4 @@ const ScenarioEntry* FindScenario(const std::string& name);
 // Installs scenario n (1 to 4): its name, the allele frequency 0.5 and its heritability, a
 // fresh draw for the unknown one; any other n changes nothing.
 void setScenario(Int32 n);
-
-// Sets the constants, draws the first scenario and shows the first windows. Defined with the
-// application shell, since it shows windows.
-void StartUp();
 }  // namespace Globals

@@ -2,6 +2,27 @@
 
 #include "framework/Application.h"
 
+namespace Globals {
+bool SampleHasBeenOpen = false;
+bool SampleIsOpen = false;
+Int32 SampleOldLeft = 0;
+Int32 SampleOldTop = 0;
+bool ScatterHasBeenOpen = false;
+bool ScatterIsOpen = false;
+Int32 ScatterOldLeft = 0;
+Int32 ScatterOldTop = 0;
+}  // namespace Globals
+
+ToolWindowPlace SamplePlace() {
+  return {Globals::SampleHasBeenOpen, Globals::SampleIsOpen, Globals::SampleOldLeft,
+          Globals::SampleOldTop, "ToolsSample"};
+}
+
+ToolWindowPlace ScatterPlace() {
+  return {Globals::ScatterHasBeenOpen, Globals::ScatterIsOpen, Globals::ScatterOldLeft,
+          Globals::ScatterOldTop, "ToolsScatterplot"};
+}
+
 void RestorePlace(Window& window, ToolWindowPlace place) {
   if (place.hasBeenOpen) {
     window.Left(place.oldLeft);
@@ -11,10 +32,10 @@ void RestorePlace(Window& window, ToolWindowPlace place) {
   place.hasBeenOpen = true;
 }
 
-void RememberPlace(const Window& window, ToolWindowPlace place, MenuItem& command) {
+void RememberPlace(const Window& window, ToolWindowPlace place) {
   place.oldLeft = window.Left();
   place.oldTop = window.Top();
   place.isOpen = false;
-  command.Enabled(true);
+  ApplicationMenuItem(place.command)->Enabled(true);
   EnableMenuItems();
 }

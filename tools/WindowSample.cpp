@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "app/Menu.h"
 #include "app/WindowMain.h"
 #include "framework/Functions.h"
 #include "framework/PushButton.h"
@@ -55,17 +54,10 @@ void WindowSample::PushButtonSample_Action() {
   }
 }
 
-namespace {
-ToolWindowPlace RememberedPlace() {
-  return {Globals::SampleHasBeenOpen, Globals::SampleIsOpen, Globals::SampleOldLeft,
-          Globals::SampleOldTop};
-}
-}  // namespace
-
 void WindowSample::Event_Open() {
-  RestorePlace(*this, RememberedPlace());
+  RestorePlace(*this, SamplePlace());
 }
 
 void WindowSample::Event_Close() {
-  RememberPlace(*this, RememberedPlace(), *ToolsSample());
+  RememberPlace(*this, SamplePlace());
 }

@@ -1,6 +1,5 @@
 #include "tools/WindowScatterplot.h"
 
-#include "app/Menu.h"
 #include "framework/Clipboard.h"
 #include "framework/Functions.h"
 #include "framework/PushButton.h"
@@ -8,13 +7,6 @@
 #include "resources/layouts/Layouts.h"
 #include "tools/ScatterPlotPicture.h"
 #include "tools/ToolWindowPlace.h"
-
-namespace {
-ToolWindowPlace RememberedPlace() {
-  return {Globals::ScatterHasBeenOpen, Globals::ScatterIsOpen, Globals::ScatterOldLeft,
-          Globals::ScatterOldTop};
-}
-}  // namespace
 
 WindowScatterplot::WindowScatterplot() : Window(WindowScatterplotLayout()) {}
 
@@ -107,9 +99,9 @@ void WindowScatterplot::PushButtonGraph_Action() {
 }
 
 void WindowScatterplot::Event_Open() {
-  RestorePlace(*this, RememberedPlace());
+  RestorePlace(*this, ScatterPlace());
 }
 
 void WindowScatterplot::Event_Close() {
-  RememberPlace(*this, RememberedPlace(), *ToolsScatterplot());
+  RememberPlace(*this, ScatterPlace());
 }

@@ -1,7 +1,5 @@
 #include "tests/app/AppFixture.h"
 
-#include "app/App.h"
-#include "app/Menu.h"
 #include "app/Pictures.h"
 #include "app/WindowSplash.h"
 #include "framework/Dialogs.h"
@@ -11,6 +9,8 @@
 #include "framework/SharedWindow.h"
 #include "framework/Window.h"
 #include "model/Globals.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
 
 void AppFixture::SetUp() {
   MakeApp();

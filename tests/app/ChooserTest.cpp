@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/Menu.h"
 #include "framework/Rnd.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/Menu.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/UserInput.h"
 

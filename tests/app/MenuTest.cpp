@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Menu.h"
 #include "app/WindowAbout.h"
 #include "framework/AppMenuItem.h"
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
 #include "framework/QuitMenuItem.h"
 #include "framework/SharedWindow.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/AppTestHelpers.h"
 #include "tests/support/UserInput.h"

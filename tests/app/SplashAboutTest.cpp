@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
 #include "app/Pictures.h"
 #include "app/ProgramPage.h"
 #include "app/WindowAbout.h"
@@ -18,6 +17,7 @@
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "framework/StaticText.h"
+#include "shell/App.h"
 #include "tests/app/AppFixture.h"
 #include "tests/app/ExpectControls.h"
 #include "tests/support/UserInput.h"

@@ -5,9 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Main.h"
-#include "app/Menu.h"
 #include "app/WindowSplash.h"
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
@@ -15,7 +12,11 @@
 #include "framework/SharedWindow.h"
 #include "framework/Timer.h"
 #include "model/Globals.h"
+#include "shell/App.h"
+#include "shell/Main.h"
+#include "shell/Menu.h"
 #include "tests/app/AppFixture.h"
+#include "tools/ToolWindowPlace.h"
 
 namespace {
 const std::array<std::string, 4> kScenarios{"Heritability High", "Heritability Medium",

@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
-#include "app/Menu.h"
 #include "app/WindowWhereTo.h"
 #include "framework/PushButton.h"
 #include "framework/Rnd.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/Menu.h"
 #include "tests/app/ExpectControls.h"
 #include "tests/app/MainWindowFixture.h"
 #include "tests/support/UserInput.h"

@@ -3,13 +3,14 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Menu.h"
 #include "framework/PushButton.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
 #include "tests/app/AppFixture.h"
+#include "tools/ToolWindowPlace.h"
 #include "tools/WindowSample.h"
 
 namespace {

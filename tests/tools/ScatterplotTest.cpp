@@ -5,20 +5,21 @@
 #include <utility>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Menu.h"
 #include "framework/Clipboard.h"
 #include "framework/Line.h"
 #include "framework/PushButton.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
 #include "tests/app/AppFixture.h"
 #include "tests/app/ExpectControls.h"
 #include "tests/support/AppTestHelpers.h"
 #include "tests/support/SamePixels.h"
 #include "tests/support/UserInput.h"
 #include "tools/LineFit.h"
+#include "tools/ToolWindowPlace.h"
 #include "tools/WindowScatterplot.h"
 
 namespace {

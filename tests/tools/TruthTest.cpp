@@ -3,8 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "app/App.h"
-#include "app/Menu.h"
 #include "framework/Dialogs.h"
 #include "framework/Functions.h"
 #include "framework/PushButton.h"
@@ -13,6 +11,8 @@
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
 #include "tests/app/AppFixture.h"
 #include "tests/app/ExpectControls.h"
 #include "tests/support/UserInput.h"

@@ -7,7 +7,7 @@
 //
 // The start-up routines and menu handlers are named after their items and steps; where such
 // a name would begin with an underscore and a capital letter, which C++ reserves, it is
-// written without the underscore (FileReset_Action, NewAppInstance, Main, Lookup).
+// written without the underscore (FileReset_Action, NewAppInstance, Main).
 class App : public Application {
  public:
   // The registered application object; raises NilObjectException when there is none.

@@ -1,9 +1,12 @@
+#include "shell/StartUp.h"
+
 #include "app/WindowMain.h"
 #include "app/WindowSelectScenario.h"
 #include "app/WindowSplash.h"
 #include "framework/Functions.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "tools/ToolWindowPlace.h"
 
 namespace Globals {
 void StartUp() {

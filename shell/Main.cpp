@@ -1,10 +1,10 @@
-#include "app/Main.h"
+#include "shell/Main.h"
 
-#include "app/App.h"
-#include "app/Menu.h"
 #include "app/Pictures.h"
 #include "framework/Runtime.h"
 #include "model/Globals.h"
+#include "shell/App.h"
+#include "shell/Menu.h"
 
 int Main(int argc, char** argv) {
   Globals::CreateArrays();

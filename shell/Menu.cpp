@@ -1,4 +1,4 @@
-#include "app/Menu.h"
+#include "shell/Menu.h"
 
 #include "framework/Application.h"
 #include "framework/Exceptions.h"
@@ -16,14 +16,6 @@ std::shared_ptr<MenuItem> NewMenu(const char* name, const char* text) {
   menu->Text(text);
   menu->KeyboardShortcut("");
   return menu;
-}
-
-std::shared_ptr<MenuItem> Lookup(const std::string& name) {
-  Application* app = Application::Instance();
-  if (!app || !app->MenuBar()) throw NilObjectException("no application menu bar");
-  std::shared_ptr<MenuItem> item = app->MenuBar()->Lookup(name);
-  if (!item) throw NilObjectException("no menu item " + name);
-  return item;
 }
 }  // namespace
 
@@ -82,19 +74,19 @@ void Menu::Untitled3() {
 }
 
 std::shared_ptr<AppMenuItem> AppAboutMyApplication() {
-  auto item = std::dynamic_pointer_cast<AppMenuItem>(Lookup("AppAboutMyApplication"));
+  auto item = std::dynamic_pointer_cast<AppMenuItem>(ApplicationMenuItem("AppAboutMyApplication"));
   if (!item) throw NilObjectException("AppAboutMyApplication is not an AppMenuItem");
   return item;
 }
 std::shared_ptr<MenuItem> ToolsTellthetruth() {
-  return Lookup("ToolsTellthetruth");
+  return ApplicationMenuItem("ToolsTellthetruth");
 }
 std::shared_ptr<MenuItem> ToolsScatterplot() {
-  return Lookup("ToolsScatterplot");
+  return ApplicationMenuItem("ToolsScatterplot");
 }
 std::shared_ptr<MenuItem> ToolsSample() {
-  return Lookup("ToolsSample");
+  return ApplicationMenuItem("ToolsSample");
 }
 std::shared_ptr<MenuItem> FileReset() {
-  return Lookup("FileReset");
+  return ApplicationMenuItem("FileReset");
 }

@@ -1,14 +1,15 @@
-#include "app/App.h"
+#include "shell/App.h"
 
 #include <memory>
 
-#include "app/Menu.h"
 #include "app/WindowAbout.h"
 #include "app/WindowMain.h"
 #include "app/WindowSelectScenario.h"
 #include "framework/Exceptions.h"
 #include "framework/SharedWindow.h"
 #include "model/Globals.h"
+#include "shell/Menu.h"
+#include "shell/StartUp.h"
 #include "tools/WindowSample.h"
 #include "tools/WindowScatterplot.h"
 #include "tools/WindowTheTruth.h"
