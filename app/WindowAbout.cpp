@@ -8,17 +8,11 @@
 
 WindowAbout::WindowAbout() : Window(WindowAboutLayout()) {}
 
-void WindowAbout::BindControl(Control& control) {
-  const std::string& name = control.Name();
-  if (name == "CanvasCover") {
-    static_cast<Canvas&>(control).Backdrop(CoverPicture());
-  } else if (name == "LabelWebAddress") {
-    static_cast<StaticText&>(control).Text(ProgramPageAddress());
-  } else if (name == "PushButtonClose") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonClose_Action(); };
-  } else if (name == "PushButtonGoThere") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonGoThere_Action(); };
-  }
+void WindowAbout::BindControls() {
+  CanvasCover().Backdrop(CoverPicture());
+  LabelWebAddress().Text(ProgramPageAddress());
+  On(PushButtonClose().onAction, &WindowAbout::PushButtonClose_Action);
+  On(PushButtonGoThere().onAction, &WindowAbout::PushButtonGoThere_Action);
 }
 
 void WindowAbout::PushButtonClose_Action() {

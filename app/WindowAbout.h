@@ -23,5 +23,5 @@ class WindowAbout : public Window {
   void Event_MouseUp(Int32 x, Int32 y) override;
 
  protected:
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

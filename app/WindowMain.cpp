@@ -45,33 +45,24 @@ std::unique_ptr<Control> WindowMain::MakeControl(const ControlSpec& desc) {
   return Window::MakeControl(desc);
 }
 
-void WindowMain::BindControl(Control& control) {
-  const std::string& name = control.Name();
-  const Int32 i = control.Index();
-  const bool inArray = i >= 0 && static_cast<std::size_t>(i) < kFields;
-  if (name == "popSurfaces" && inArray) {
-    auto& field = static_cast<popSurface&>(control);
-    fields_[static_cast<std::size_t>(i)] = &field;
+void WindowMain::BindControls() {
+  // The layout's seven fields, whatever the settings say, which may not be set yet.
+  for (std::size_t at = 0; at < kFields; ++at) {
+    const auto i = static_cast<Int32>(at);
+    popSurface& field = Get<popSurface>("popSurfaces", i);
+    fields_.at(at) = &field;
     field.onOpen = [this, &field] { popSurfaces_Open(field); };
-  } else if (name == "StaticTextPopSize" && inArray) {
-    counts_[static_cast<std::size_t>(i)] = &static_cast<StaticText&>(control);
-  } else if (name == "PushButtonClear" && inArray) {
-    auto& button = static_cast<PushButton&>(control);
-    clears_[static_cast<std::size_t>(i)] = &button;
-    button.onAction = [this, i] { PushButtonClear_Action(i); };
-  } else if (name == "PushButtonRun") {
-    run_ = &static_cast<PushButton&>(control);
-    run_->onAction = [this] { PushButtonRun_Action(); };
-  } else if (name == "TimerMain") {
-    timer_ = &static_cast<Timer&>(control);
-    timer_->onAction = [this] { TimerMain_Action(); };
-  } else if (name == "StaticTextNumClicks") {
-    numClicks_ = &static_cast<StaticText&>(control);
-  } else if (name == "spritePopUp1") {
-    dragPicture_ = dynamic_cast<spritePopUp*>(&control);
-  } else if (name == "spriteDataPopUp1") {
-    dataCard_ = dynamic_cast<spriteDataPopUp*>(&control);
+    counts_.at(at) = &Get<StaticText>("StaticTextPopSize", i);
+    clears_.at(at) = &Get<PushButton>("PushButtonClear", i);
+    clears_.at(at)->onAction = [this, i] { PushButtonClear_Action(i); };
   }
+  run_ = &Get<PushButton>("PushButtonRun");
+  On(run_->onAction, &WindowMain::PushButtonRun_Action);
+  timer_ = &Get<Timer>("TimerMain");
+  On(timer_->onAction, &WindowMain::TimerMain_Action);
+  numClicks_ = &Get<StaticText>("StaticTextNumClicks");
+  dragPicture_ = &Get<spritePopUp>("spritePopUp1");
+  dataCard_ = &Get<spriteDataPopUp>("spriteDataPopUp1");
 }
 
 void WindowMain::popSurfaces_Open(popSurface& field) {

@@ -59,7 +59,7 @@ class WindowMain : public Window {
 
  protected:
   std::unique_ptr<Control> MakeControl(const ControlSpec& desc) override;
-  void BindControl(Control& control) override;
+  void BindControls() override;
 
  private:
   static constexpr std::size_t kFields = 7;

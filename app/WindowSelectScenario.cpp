@@ -8,12 +8,9 @@
 
 WindowSelectScenario::WindowSelectScenario() : Window(WindowSelectScenarioLayout()) {}
 
-void WindowSelectScenario::BindControl(Control& control) {
-  if (control.Name() == "PushButtonOkay") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonOkay_Action(); };
-  } else if (control.Name() == "PopupMenuScenario") {
-    control.onOpen = [this] { PopupMenuScenario_Open(); };
-  }
+void WindowSelectScenario::BindControls() {
+  On(Get<PushButton>("PushButtonOkay").onAction, &WindowSelectScenario::PushButtonOkay_Action);
+  On(PopupMenuScenario().onOpen, &WindowSelectScenario::PopupMenuScenario_Open);
 }
 
 // Row n - 1 stands for scenario n; a name that is none of them leaves row 0.

@@ -16,5 +16,5 @@ class WindowSelectScenario : public Window {
   void PopupMenuScenario_Open();
 
  protected:
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

@@ -8,17 +8,11 @@
 
 WindowSplash::WindowSplash() : Window(WindowSplashLayout()) {}
 
-void WindowSplash::BindControl(Control& control) {
-  const std::string& name = control.Name();
-  if (name == "CanvasCover") {
-    static_cast<Canvas&>(control).Backdrop(CoverPicture());
-  } else if (name == "StaticText2") {
-    static_cast<StaticText&>(control).Text(ProgramPageAddress());
-  } else if (name == "PushButtonProceed") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonProceed_Action(); };
-  } else if (name == "Timer1") {
-    static_cast<::Timer&>(control).onAction = [this] { Timer1_Action(); };
-  }
+void WindowSplash::BindControls() {
+  CanvasCover().Backdrop(CoverPicture());
+  StaticText2().Text(ProgramPageAddress());
+  On(PushButtonProceed().onAction, &WindowSplash::PushButtonProceed_Action);
+  On(Timer1().onAction, &WindowSplash::Timer1_Action);
 }
 
 void WindowSplash::PushButtonProceed_Action() {

@@ -29,5 +29,5 @@ class WindowSplash : public Window {
   void Event_MouseUp(Int32 x, Int32 y) override;
 
  protected:
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

@@ -21,12 +21,9 @@ std::unique_ptr<Control> WindowWhereTo::MakeControl(const ControlSpec& desc) {
   return Window::MakeControl(desc);
 }
 
-void WindowWhereTo::BindControl(Control& control) {
-  if (control.Name() == "PushButtonOkay") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonOkay_Action(); };
-  } else if (control.Name() == "PushButtonCancel") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonCancel_Action(); };
-  }
+void WindowWhereTo::BindControls() {
+  On(Get<PushButton>("PushButtonOkay").onAction, &WindowWhereTo::PushButtonOkay_Action);
+  On(Get<PushButton>("PushButtonCancel").onAction, &WindowWhereTo::PushButtonCancel_Action);
 }
 
 void WindowWhereTo::Event_Open() {

@@ -21,5 +21,5 @@ class WindowWhereTo : public Window {
 
  protected:
   std::unique_ptr<Control> MakeControl(const ControlSpec& desc) override;
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

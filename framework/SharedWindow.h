@@ -8,6 +8,7 @@
 namespace shared_window_detail {
 Window* Find(std::type_index key);
 void Register(std::type_index key, std::shared_ptr<Window> window);
+void Release(Window& window);
 }  // namespace shared_window_detail
 
 // The shared instance of a window class: the open one, or a new one built from its layout.
@@ -19,6 +20,13 @@ W& SharedWindow() {
   auto window = std::make_shared<W>();
   window->SetSharedKey(key);
   shared_window_detail::Register(key, window);
-  window->Build();
+  // A window that cannot be built (a control its code binds is missing) is not kept: the
+  // next call tries afresh.
+  try {
+    window->Build();
+  } catch (...) {
+    shared_window_detail::Release(*window);
+    throw;
+  }
   return *window;
 }

@@ -26,13 +26,11 @@
 #include "framework/RadioButton.h"
 #include "framework/Rectangle.h"
 #include "framework/Runtime.h"
+#include "framework/SharedWindow.h"
 #include "framework/SpriteSurface.h"
 #include "framework/StaticText.h"
 #include "framework/Timer.h"
 
-namespace shared_window_detail {
-void Release(Window& window);
-}
 namespace runtime_detail {
 void ScheduleLastWindowCheck();
 }
@@ -141,6 +139,7 @@ void Window::Build() {
   MakeFrame();
   MakeContentArea();
   MakeControls();
+  BindControls();
   BringToFront(this);
   Place();
   if (layout_.frame == 0) AdoptFloatingWindows();
@@ -222,7 +221,6 @@ void Window::MakeControls() {
       if (lastInTabOrder) QWidget::setTabOrder(lastInTabOrder, rc->Widget());
       lastInTabOrder = rc->Widget();
     }
-    BindControl(*c);
     controls_.push_back(std::move(c));
   }
 }
@@ -347,6 +345,15 @@ Int32 Window::Width() const {
 }
 Int32 Window::Height() const {
   return content_ ? content_->height() : layout_.height;
+}
+
+std::string Window::NoSuchControl(std::string_view name, Int32 index, bool otherClass) const {
+  std::string text = otherClass ? "the control " : "no control ";
+  text.append(name);
+  if (index >= 0) text.append("(").append(std::to_string(index)).append(")");
+  if (!layout_.title.empty()) text.append(" in the window \"").append(layout_.title).append("\"");
+  if (otherClass) text.append(" is of another class");
+  return text;
 }
 
 Control* Window::Find(std::string_view name, Int32 index) const {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <typeindex>
+#include <utility>
 #include <vector>
 
 #include "framework/Control.h"
@@ -71,13 +73,15 @@ class Window {
 
   // The control of that name and control-array index (-1 for none); null when missing.
   Control* Find(std::string_view name, Int32 index = -1) const;
-  // As Find, typed; raises NilObjectException when missing or of another class.
+  // As Find, typed; raises NilObjectException, naming the control, when it is missing or of
+  // another class. This is how the program reaches a control, also to bind its events: a
+  // misspelt name or a control whose class changed fails here, loudly, and never leaves a
+  // button silently dead.
   template <class T>
   T& Get(std::string_view name, Int32 index = -1) const {
-    T* c = dynamic_cast<T*>(Find(name, index));
-    if (!c)
-      throw NilObjectException("no control " + std::string(name) + "(" + std::to_string(index) +
-                               ") in " + layout_.title);
+    Control* found = Find(name, index);
+    T* c = dynamic_cast<T*>(found);
+    if (!c) throw NilObjectException(NoSuchControl(name, index, found != nullptr));
     return *c;
   }
   const std::vector<std::unique_ptr<Control>>& Controls() const { return controls_; }
@@ -95,11 +99,24 @@ class Window {
   // Makes the control of one layout entry; a window whose layout names its own control
   // classes overrides this and falls back to it.
   virtual std::unique_ptr<Control> MakeControl(const ControlSpec& desc);
-  // Binds the control's events to the window's handlers; runs right after the control is
-  // made.
-  virtual void BindControl(Control& control) { (void)control; }
+  // Runs once every control of the layout exists, before their Open events: binds the
+  // window's handlers to its controls' events with On, each control reached with Get. A
+  // window also gives its controls here what a layout cannot hold (a picture, an address
+  // found at run time).
+  virtual void BindControls() {}
+
+  // Binds one of this window's member functions to a control's event (one of its `on...`
+  // members, such as PushButton::onAction); the handler takes the event's parameters and
+  // returns its result. Raises NilObjectException when the window is not a W.
+  template <class W, class R, class... A>
+  void On(std::function<R(A...)>& event, R (W::*handler)(A...)) {
+    W* self = dynamic_cast<W*>(this);
+    if (!self) throw NilObjectException("a handler of another window class in " + layout_.title);
+    event = [self, handler](A... args) -> R { return (self->*handler)(std::forward<A>(args)...); };
+  }
 
  private:
+  std::string NoSuchControl(std::string_view name, Int32 index, bool otherClass) const;
   void MakeFrame();
   void AddShortcuts();
   void MakeContentArea();

@@ -13,9 +13,8 @@
 
 WindowSample::WindowSample() : Window(WindowSampleLayout()) {}
 
-void WindowSample::BindControl(Control& control) {
-  if (control.Name() == "PushButtonSample")
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonSample_Action(); };
+void WindowSample::BindControls() {
+  On(Get<PushButton>("PushButtonSample").onAction, &WindowSample::PushButtonSample_Action);
 }
 
 void WindowSample::PushButtonSample_Action() {

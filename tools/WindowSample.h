@@ -21,5 +21,5 @@ class WindowSample : public Window {
   void Event_Open() override;
 
  protected:
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

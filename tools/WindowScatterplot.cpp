@@ -10,26 +10,15 @@
 
 WindowScatterplot::WindowScatterplot() : Window(WindowScatterplotLayout()) {}
 
-void WindowScatterplot::BindControl(Control& control) {
-  const std::string& name = control.Name();
-  if (name == "PushButtonGraph") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonGraph_Action(); };
-  } else if (name == "PushButtonClear") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonClear_Action(); };
-  } else if (name == "PushButtonCopy") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonCopy_Action(); };
-  } else if (name == "CanvasPlot") {
-    control.onOpen = [this] { CanvasPlot_Open(); };
-  } else if (name == "ListBoxData") {
-    auto& list = static_cast<Listbox&>(control);
-    list.onOpen = [this] { ListBoxData_Open(); };
-    list.onCellKeyDown = [this](Int32 row, Int32 column, const std::string& key) {
-      return ListBoxData_CellKeyDown(row, column, key);
-    };
-    list.onCellClick = [this](Int32 row, Int32 column, Int32 x, Int32 y) {
-      return ListBoxData_CellClick(row, column, x, y);
-    };
-  }
+void WindowScatterplot::BindControls() {
+  On(Get<PushButton>("PushButtonGraph").onAction, &WindowScatterplot::PushButtonGraph_Action);
+  On(Get<PushButton>("PushButtonClear").onAction, &WindowScatterplot::PushButtonClear_Action);
+  On(Get<PushButton>("PushButtonCopy").onAction, &WindowScatterplot::PushButtonCopy_Action);
+  On(CanvasPlot().onOpen, &WindowScatterplot::CanvasPlot_Open);
+  Listbox& list = ListBoxData();
+  On(list.onOpen, &WindowScatterplot::ListBoxData_Open);
+  On(list.onCellKeyDown, &WindowScatterplot::ListBoxData_CellKeyDown);
+  On(list.onCellClick, &WindowScatterplot::ListBoxData_CellClick);
 }
 
 bool WindowScatterplot::ListBoxData_CellKeyDown(Int32 row, Int32 column, const std::string& key) {

@@ -35,5 +35,5 @@ class WindowScatterplot : public Window {
   std::vector<ScatterPoint> ValidPairs() const;
 
  protected:
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

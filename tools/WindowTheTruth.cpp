@@ -15,12 +15,9 @@ const char* const kPassword = "Brevok";
 
 WindowTheTruth::WindowTheTruth() : Window(WindowTheTruthLayout()) {}
 
-void WindowTheTruth::BindControl(Control& control) {
-  if (control.Name() == "PushButtonOkay") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonOkay_Action(); };
-  } else if (control.Name() == "PushButtonNowTellMe") {
-    static_cast<PushButton&>(control).onAction = [this] { PushButtonNowTellMe_Action(); };
-  }
+void WindowTheTruth::BindControls() {
+  On(Get<PushButton>("PushButtonOkay").onAction, &WindowTheTruth::PushButtonOkay_Action);
+  On(Get<PushButton>("PushButtonNowTellMe").onAction, &WindowTheTruth::PushButtonNowTellMe_Action);
 }
 
 void WindowTheTruth::PushButtonOkay_Action() {

@@ -23,5 +23,5 @@ class WindowTheTruth : public Window {
   void Reveal();
 
  protected:
-  void BindControl(Control& control) override;
+  void BindControls() override;
 };

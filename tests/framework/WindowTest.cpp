@@ -78,12 +78,16 @@ class RecorderWindow : public Window {
     events.push_back("make " + Label(desc.name, desc.index));
     return Window::MakeControl(desc);
   }
-  void BindControl(Control& control) override {
-    events.push_back("bind " + Label(control.Name(), control.Index()));
-    control.onOpen = [this, &control] {
-      events.push_back("open " + Label(control.Name(), control.Index()) + " of " +
+  void BindControls() override {
+    for (const auto& c : Controls()) {
+      Control& control = *c;
+      events.push_back("bind " + Label(control.Name(), control.Index()) + " of " +
                        std::to_string(Controls().size()));
-    };
+      control.onOpen = [this, &control] {
+        events.push_back("open " + Label(control.Name(), control.Index()) + " of " +
+                         std::to_string(Controls().size()));
+      };
+    }
   }
   void Event_Open() override { events.push_back("open window"); }
   void Event_Close() override {
@@ -103,11 +107,12 @@ class WindowTest : public WindowFixture {
 TEST_F(WindowTest, BuildsControlsInLayoutOrderThenRaisesTheirOpenThenTheWindows) {
   RecorderWindow& w = SharedWindow<RecorderWindow>();
 
+  // Binding comes once every control exists, so that a window can reach them all.
   const std::vector<std::string> expected = {
-      "make Caption",       "bind Caption",  "make Entry(0)",     "bind Entry(0)",
-      "make Entry(1)",      "bind Entry(1)", "make Go",           "bind Go",
-      "make Clock",         "bind Clock",    "open Caption of 5", "open Entry(0) of 5",
-      "open Entry(1) of 5", "open Go of 5",  "open Clock of 5",   "open window",
+      "make Caption",       "make Entry(0)",     "make Entry(1)",      "make Go",
+      "make Clock",         "bind Caption of 5", "bind Entry(0) of 5", "bind Entry(1) of 5",
+      "bind Go of 5",       "bind Clock of 5",   "open Caption of 5",  "open Entry(0) of 5",
+      "open Entry(1) of 5", "open Go of 5",      "open Clock of 5",    "open window",
   };
   EXPECT_EQ(events, expected);
   EXPECT_EQ(w.Title(), "Recorder");
@@ -150,6 +155,47 @@ TEST_F(WindowTest, GetOfAMissingControlOrOfAnotherClassRaisesNilObjectException)
   EXPECT_THROW(w.Get<EditField>("Go"), NilObjectException);
   EXPECT_THROW(w.Get<Timer>("Entry", 0), NilObjectException);
   EXPECT_NO_THROW(w.Get<Timer>("Clock"));
+}
+
+// Binds "Go" to its handler, or, told so, a control that is not there or not a push button.
+class BindingWindow : public Window {
+ public:
+  static inline const char* bound = "Go";
+  int presses = 0;
+  BindingWindow() : Window(RecorderLayout()) {}
+  void Go_Action() { ++presses; }
+
+ protected:
+  void BindControls() override { On(Get<PushButton>(bound).onAction, &BindingWindow::Go_Action); }
+};
+
+TEST_F(WindowTest, BindingRunsTheHandlerAndFailsWhenTheWindowIsBuiltForAMisnamedControl) {
+  BindingWindow::bound = "Go";
+  BindingWindow& w = SharedWindow<BindingWindow>();
+  w.Get<PushButton>("Go").Push();
+  EXPECT_EQ(w.presses, 1);
+  w.Close();
+
+  struct Case {
+    const char* name;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"Goo", "no control Goo in the window \"Recorder\""},
+      {"Caption", "the control Caption in the window \"Recorder\" is of another class"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    BindingWindow::bound = c.name;
+    try {
+      SharedWindow<BindingWindow>();
+      ADD_FAILURE() << "the window was built";
+    } catch (const NilObjectException& e) {
+      EXPECT_EQ(std::string(e.what()), c.message);
+    }
+    Runtime::ProcessEvents();
+  }
+  BindingWindow::bound = "Go";
 }
 
 TEST_F(WindowTest, SharedWindowIsOneInstanceUntilClosed) {
