@@ -74,11 +74,11 @@ void WindowMain::popSurfaces_Open(popSurface& field) {
 void WindowMain::PushButtonRun_Action() {
   if (PushButtonRun().Caption() == "Run") {
     PushButtonRun().Caption("Pause");
-    TimerMain().Mode(2);
+    TimerMain().Mode(TimerMode::Repeating);
     for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) PushButtonClear(i).Enabled(false);
   } else if (PushButtonRun().Caption() == "Pause") {
     PushButtonRun().Caption("Run");
-    TimerMain().Mode(0);
+    TimerMain().Mode(TimerMode::Off);
     for (Int32 i = 0; i <= Globals::NumPopSurfaces; ++i) PushButtonClear(i).Enabled(true);
   }
   SetFocus();

@@ -5,6 +5,26 @@
 
 #include "framework/Types.h"
 
+// A window's kind, with the code the layouts give it.
+enum class WindowFrame : Int32 {
+  Document = 0,     // the main window, carrying the menu bar
+  ModalDialog = 2,  // blocks the program's other windows while it is open
+  Floating = 3,     // a tool window that stays above the document window
+};
+
+// Where a window first stands, with the layouts' codes.
+enum class WindowPlacement : Int32 {
+  Default = 0,       // centred over the frontmost document window, if any
+  MainScreen = 2,    // centred on the main screen
+  ParentScreen = 3,  // centred on the screen of the document window
+};
+
+// How a label lines up its text, with the layouts' codes.
+enum class TextAlignment : Int32 { Left = 0, Centre = 1, Right = 2 };
+
+// Whether and how often a timer fires, with the codes the program sets.
+enum class TimerMode : Int32 { Off = 0, Once = 1, Repeating = 2 };
+
 enum class ControlKind {
   StaticText,
   PushButton,
@@ -31,7 +51,7 @@ struct ControlSpec {
   std::string text{};               // caption or text; "\r" separates lines
   std::vector<std::string> rows{};  // pop-up rows, or a list's column headings
   Int32 textSize = 12;
-  Int32 alignment = 0;  // 0 left, 1 centred, 2 right
+  TextAlignment alignment = TextAlignment::Left;
   bool multiline = false;
   bool elideMiddle = false;  // a one-line label too narrow for its text shows "…" in its middle
   bool visible = true;
@@ -44,8 +64,8 @@ struct ControlSpec {
   Color textColor{0, 0, 0};
   Color fillColor{255, 255, 255};  // rectangles; the background of an edit field
   Color borderColor{0, 0, 0};
-  Int32 borderWidth = 0;  // rectangles; the width of a Line
-  Int32 timerMode = 0;    // timers
+  Int32 borderWidth = 0;                 // rectangles; the width of a Line
+  TimerMode timerMode = TimerMode::Off;  // timers
   Int32 timerPeriod = 1000;
   std::string className{};  // the program's own class for this control, if any
 };
@@ -56,8 +76,8 @@ struct WindowLayout {
   std::string title{};
   Int32 width = 300;
   Int32 height = 300;
-  Int32 frame = 0;      // 0 document window, 2 modal dialog, 3 floating tool window
-  Int32 placement = 0;  // 0 default, 2 centred on the screen, 3 centred on the parent's screen
+  WindowFrame frame = WindowFrame::Document;
+  WindowPlacement placement = WindowPlacement::Default;
   bool closeBox = true;
   bool resizable = true;
   bool maximizeButton = true;  // shown only on a resizable window

@@ -9,15 +9,16 @@
 #include "framework/QtSupport.h"
 
 namespace {
-Qt::Alignment AlignmentOf(Int32 code) {
-  switch (code) {
-    case 1:
+Qt::Alignment AlignmentOf(TextAlignment alignment) {
+  switch (alignment) {
+    case TextAlignment::Centre:
       return Qt::AlignHCenter | Qt::AlignTop;
-    case 2:
+    case TextAlignment::Right:
       return Qt::AlignRight | Qt::AlignTop;
-    default:
-      return Qt::AlignLeft | Qt::AlignTop;
+    case TextAlignment::Left:
+      break;
   }
+  return Qt::AlignLeft | Qt::AlignTop;
 }
 
 // A label that can show a long one-line text with its middle cut out, as file paths are shown

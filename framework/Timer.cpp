@@ -5,7 +5,7 @@
 #include "framework/Runtime.h"
 
 Timer::Timer(const ControlSpec& desc)
-    : Control(desc), timer_(new QTimer), mode_(0), period_(desc.timerPeriod) {
+    : Control(desc), timer_(new QTimer), mode_(TimerMode::Off), period_(desc.timerPeriod) {
   QObject::connect(timer_, &QTimer::timeout, [this] { Runtime::Dispatch([this] { Fire(); }); });
   Mode(desc.timerMode);
 }
@@ -14,8 +14,8 @@ Timer::~Timer() {
   delete timer_;
 }
 
-void Timer::Mode(Int32 mode) {
-  mode_ = (mode == 1 || mode == 2) ? mode : 0;
+void Timer::Mode(TimerMode mode) {
+  mode_ = (mode == TimerMode::Once || mode == TimerMode::Repeating) ? mode : TimerMode::Off;
   Restart();
 }
 
@@ -26,14 +26,14 @@ void Timer::Period(Int32 ms) {
 
 void Timer::Restart() {
   timer_->stop();
-  if (mode_ == 0) return;
-  timer_->setSingleShot(mode_ == 1);
+  if (mode_ == TimerMode::Off) return;
+  timer_->setSingleShot(mode_ == TimerMode::Once);
   timer_->start(period_);
 }
 
 void Timer::Fire() {
-  if (mode_ == 1) {
-    mode_ = 0;
+  if (mode_ == TimerMode::Once) {
+    mode_ = TimerMode::Off;
     timer_->stop();
   }
   if (onAction) onAction();

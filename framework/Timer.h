@@ -6,19 +6,20 @@
 
 class QTimer;
 
-// Mode 0 off, 1 fires once, 2 repeats; Period in milliseconds. Action runs on the event
-// loop. A timer ends with its window.
+// Off, fires once, or repeats, every Period milliseconds. Action runs on the event loop. A
+// timer ends with its window.
 class Timer : public Control {
  public:
   explicit Timer(const ControlSpec& desc);
   ~Timer() override;
 
-  Int32 Mode() const { return mode_; }
-  void Mode(Int32 mode);
+  TimerMode Mode() const { return mode_; }
+  // A value that is none of the three modes turns the timer off.
+  void Mode(TimerMode mode);
   Int32 Period() const { return period_; }
   void Period(Int32 ms);
 
-  // Runs the Action as a tick would (a mode-1 timer then turns off).
+  // Runs the Action as a tick would (a timer that fires once then turns off).
   void Fire();
 
   std::function<void()> onAction;
@@ -26,6 +27,6 @@ class Timer : public Control {
  private:
   void Restart();
   QTimer* timer_;
-  Int32 mode_;
+  TimerMode mode_;
   Int32 period_;
 };

@@ -51,7 +51,7 @@ void BringToFront(Window* w) {
 Window* FrontDocumentWindow(const Window* except) {
   const auto& s = Stack();
   for (auto it = s.rbegin(); it != s.rend(); ++it) {
-    if (*it != except && (*it)->Layout().frame == 0) return *it;
+    if (*it != except && (*it)->Layout().frame == WindowFrame::Document) return *it;
   }
   return nullptr;
 }
@@ -100,7 +100,8 @@ class FrameWidget : public QWidget {
     }
     // Some window managers minimise a dialog whatever its buttons say; a modal dialog out of
     // sight would leave every other window blocked, so it comes straight back.
-    if (e->type() == QEvent::WindowStateChange && window_.Layout().frame == 2 && isMinimized()) {
+    if (e->type() == QEvent::WindowStateChange &&
+        window_.Layout().frame == WindowFrame::ModalDialog && isMinimized()) {
       QTimer::singleShot(0, this, [this] {
         if (window_.IsClosed()) return;
         showNormal();
@@ -142,7 +143,7 @@ void Window::Build() {
   BindControls();
   BringToFront(this);
   Place();
-  if (layout_.frame == 0) AdoptFloatingWindows();
+  if (layout_.frame == WindowFrame::Document) AdoptFloatingWindows();
   for (auto& c : controls_) {
     if (c->onOpen) c->onOpen();
   }
@@ -157,15 +158,16 @@ void Window::MakeFrame() {
   frame_ = new FrameWidget(*this);
   frame_->setWindowTitle(ToQ(layout_.title));
   Qt::WindowFlags flags = Qt::Window;
-  if (layout_.frame == 2) flags = Qt::Dialog;
-  if (layout_.frame == 3) flags = Qt::Tool;
+  if (layout_.frame == WindowFrame::ModalDialog) flags = Qt::Dialog;
+  if (layout_.frame == WindowFrame::Floating) flags = Qt::Tool;
   flags |= Qt::WindowTitleHint | Qt::CustomizeWindowHint;
   if (layout_.closeBox) flags |= Qt::WindowCloseButtonHint;
-  if (layout_.frame == 0 && layout_.minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
-  if (layout_.frame != 2 && layout_.maximizeButton && layout_.resizable)
+  if (layout_.frame == WindowFrame::Document && layout_.minimizeButton)
+    flags |= Qt::WindowMinimizeButtonHint;
+  if (layout_.frame != WindowFrame::ModalDialog && layout_.maximizeButton && layout_.resizable)
     flags |= Qt::WindowMaximizeButtonHint;
   frame_->setWindowFlags(flags);
-  if (layout_.frame == 2) frame_->setWindowModality(Qt::ApplicationModal);
+  if (layout_.frame == WindowFrame::ModalDialog) frame_->setWindowModality(Qt::ApplicationModal);
   AddShortcuts();
 }
 
@@ -174,7 +176,7 @@ void Window::MakeFrame() {
 void Window::AddShortcuts() {
   Application* app = Application::Instance();
   if (!app || !app->MenuBar()) return;
-  for (QAction* action : app->MenuBar()->ShortcutActions(layout_.frame == 2))
+  for (QAction* action : app->MenuBar()->ShortcutActions(layout_.frame == WindowFrame::ModalDialog))
     frame_->addAction(action);
 }
 
@@ -183,7 +185,7 @@ void Window::MakeContentArea() {
   box->setContentsMargins(0, 0, 0, 0);
   box->setSpacing(0);
   Application* app = Application::Instance();
-  if (layout_.frame == 0 && layout_.menuBarVisible && app && app->MenuBar()) {
+  if (layout_.frame == WindowFrame::Document && layout_.menuBarVisible && app && app->MenuBar()) {
     box->setMenuBar(app->MenuBar()->MakeBarWidget());
   }
   content_ = new ContentWidget(*this);
@@ -250,16 +252,16 @@ bool Window::IsOnScreen() const {
 // framed yet; the title bars of the two windows then offset each other.
 void Window::Place() {
   Window* parent = FrontDocumentWindow(this);
-  if (layout_.frame == 3 && parent && parent->frame_) {
+  if (layout_.frame == WindowFrame::Floating && parent && parent->frame_) {
     frame_->winId();
     parent->frame_->winId();
     frame_->windowHandle()->setTransientParent(parent->frame_->windowHandle());
   }
   QScreen* screen = QGuiApplication::primaryScreen();
   QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-  if (layout_.placement == 3 && parent && parent->frame_->screen()) {
+  if (layout_.placement == WindowPlacement::ParentScreen && parent && parent->frame_->screen()) {
     area = parent->frame_->screen()->availableGeometry();
-  } else if (layout_.placement != 2 && parent) {
+  } else if (layout_.placement != WindowPlacement::MainScreen && parent) {
     // The default place of a window: centred over the frontmost document window.
     area = QRect(parent->frame_->frameGeometry().topLeft(), parent->frame_->size());
   }
@@ -271,7 +273,7 @@ void Window::Place() {
 // Floating windows left without a document window (it was closed) float above this one.
 void Window::AdoptFloatingWindows() {
   for (Window* w : Stack()) {
-    if (w == this || w->layout_.frame != 3 || !w->frame_) continue;
+    if (w == this || w->layout_.frame != WindowFrame::Floating || !w->frame_) continue;
     QWindow* handle = w->frame_->windowHandle();
     if (!handle || handle->transientParent()) continue;
     frame_->winId();
@@ -295,11 +297,11 @@ void Window::Close() {
   Event_Close();
   // A closed window's timers never fire again, though the object outlives this handler.
   for (auto& c : controls_) {
-    if (auto* t = dynamic_cast<Timer*>(c.get())) t->Mode(0);
+    if (auto* t = dynamic_cast<Timer*>(c.get())) t->Mode(TimerMode::Off);
   }
   auto& s = Stack();
   s.erase(std::remove(s.begin(), s.end(), this), s.end());
-  if (layout_.frame == 0 && frame_->windowHandle()) {
+  if (layout_.frame == WindowFrame::Document && frame_->windowHandle()) {
     for (Window* w : s) {
       if (w->frame_ && w->frame_->windowHandle() &&
           w->frame_->windowHandle()->transientParent() == frame_->windowHandle())

@@ -3,10 +3,10 @@
 
 #include "framework/Layout.h"
 
-// A label: black text in the system font; alignment 0 left, 1 centred, 2 right.
+// A label: black text in the system font.
 inline ControlSpec Label(const char* name, const char* text, Int32 left, Int32 top, Int32 width,
-                         Int32 height, Int32 alignment = 0, bool multiline = false,
-                         Int32 textSize = 12) {
+                         Int32 height, TextAlignment alignment = TextAlignment::Left,
+                         bool multiline = false, Int32 textSize = 12) {
   return ControlSpec{.kind = ControlKind::StaticText,
                      .name = name,
                      .left = left,

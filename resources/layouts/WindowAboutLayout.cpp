@@ -22,8 +22,8 @@ WindowLayout Make() {
   WindowLayout w{.title = "About Quellmoor",
                  .width = 441,
                  .height = 535,
-                 .frame = 2,
-                 .placement = 2,
+                 .frame = WindowFrame::ModalDialog,
+                 .placement = WindowPlacement::MainScreen,
                  .closeBox = false,
                  .resizable = false,
                  .maximizeButton = false,
@@ -32,10 +32,13 @@ WindowLayout Make() {
                  .hasBackColor = true,
                  .backColor = {255, 255, 255}};
   auto& c = w.controls;
-  c.push_back(Label("StaticTextAboutBlurb", kAboutText, 32, 299, 386, 212, 0, true, 10));
-  c.push_back(Label("LabelTitle", "Quellmoor\rSoftware for Varnholt", 87, 217, 253, 33, 0, true));
+  c.push_back(
+      Label("StaticTextAboutBlurb", kAboutText, 32, 299, 386, 212, TextAlignment::Left, true, 10));
+  c.push_back(Label("LabelTitle", "Quellmoor\rSoftware for Varnholt", 87, 217, 253, 33,
+                    TextAlignment::Left, true));
   // The page's address is filled in when the window is made.
-  ControlSpec address = Label("LabelWebAddress", "", 97, 258, 210, 16, 0, false, 10);
+  ControlSpec address =
+      Label("LabelWebAddress", "", 97, 258, 210, 16, TextAlignment::Left, false, 10);
   address.elideMiddle = true;
   c.push_back(address);
   c.push_back(Button("PushButtonClose", "OK", 361, 491, 60, 20));

@@ -77,8 +77,8 @@ WindowLayout Make() {
   WindowLayout w{.title = "Quellmoor",
                  .width = 810,
                  .height = 480,
-                 .frame = 0,
-                 .placement = 2,
+                 .frame = WindowFrame::Document,
+                 .placement = WindowPlacement::MainScreen,
                  .closeBox = true,
                  .resizable = false,
                  .maximizeButton = false,
@@ -96,7 +96,7 @@ WindowLayout Make() {
                           .text = "Run"});
   c.push_back(ControlSpec{.kind = ControlKind::Timer,
                           .name = "TimerMain",
-                          .timerMode = 0,
+                          .timerMode = TimerMode::Off,
                           .timerPeriod = 100,
                           .className = "WindowMain.TimerMain"});
   c.push_back(Field(2));
@@ -112,7 +112,7 @@ WindowLayout Make() {
   c.push_back(Clear(6));
   c.push_back(Label("StaticTextNumClicks", "0", 588, 438, 45, 22));
   c.push_back(Label("StaticText1", "Left field", 16, 12, 100, 20));
-  c.push_back(Label("StaticText3", "Day:", 540, 438, 39, 22, 2));
+  c.push_back(Label("StaticText3", "Day:", 540, 438, 39, 22, TextAlignment::Right));
   c.push_back(PoolName(4));
   c.push_back(Field(1));
   c.push_back(Count(1));

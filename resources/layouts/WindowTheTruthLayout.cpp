@@ -6,8 +6,8 @@ WindowLayout Make() {
   WindowLayout w{.title = "The Truth",
                  .width = 298,
                  .height = 265,
-                 .frame = 2,
-                 .placement = 0,
+                 .frame = WindowFrame::ModalDialog,
+                 .placement = WindowPlacement::Default,
                  .closeBox = true,
                  .resizable = true,
                  .maximizeButton = true,
@@ -23,9 +23,9 @@ WindowLayout Make() {
                           .fillColor = {255, 255, 255},
                           .borderColor = {0, 0, 0},
                           .borderWidth = 1});
-  c.push_back(Label("StaticTextTheTruth", "", 12, 154, 274, 150, 0, true));
+  c.push_back(Label("StaticTextTheTruth", "", 12, 154, 274, 150, TextAlignment::Left, true));
   c.push_back(Button("PushButtonOkay", "Close", 204, 227, 69, 20));
-  c.push_back(Label("StaticText1", "Enter password:", 28, 19, 109, 20, 2));
+  c.push_back(Label("StaticText1", "Enter password:", 28, 19, 109, 20, TextAlignment::Right));
   c.push_back(ControlSpec{.kind = ControlKind::EditField,
                           .name = "EditFieldPassword",
                           .left = 35,

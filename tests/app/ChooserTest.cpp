@@ -132,7 +132,7 @@ TEST_F(ChooserTest, ResetWhileRunningEmptiesTheFieldsAndCountsOnFromZero) {
   }
   EXPECT_EQ(main.StaticTextNumClicks().Text(), "0");
   EXPECT_EQ(main.PushButtonRun().Caption(), "Pause");
-  EXPECT_EQ(main.TimerMain().Mode(), 2);
+  EXPECT_EQ(main.TimerMain().Mode(), TimerMode::Repeating);
   EXPECT_EQ(FrontWindow(), &Chooser());
   EXPECT_EQ(Chooser().PopupMenuScenario().ListIndex(), 3);
   EXPECT_EQ(Globals::Heritability, heritability) << "Reset keeps the scenario";

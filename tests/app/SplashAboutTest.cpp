@@ -49,7 +49,7 @@ TEST_F(SplashTest, EveryWayOfClosingTheSplashBringsTheChooserToTheFront) {
     WindowSelectScenario& chooser = Chooser();
     WindowSplash& splash = Splash();
     ASSERT_EQ(FrontWindow(), &splash);
-    EXPECT_EQ(splash.Timer1().Mode(), 1);
+    EXPECT_EQ(splash.Timer1().Mode(), TimerMode::Once);
     EXPECT_EQ(splash.Timer1().Period(), 7000);
 
     c.close(splash);
@@ -67,7 +67,7 @@ TEST_F(SplashTest, ASplashClosedByTheUserIsNotTouchedAgainByItsTimer) {
   Timer& timer = splash.Timer1();
   splash.PushButtonProceed().Push();
   EXPECT_TRUE(splash.IsClosed());
-  EXPECT_EQ(timer.Mode(), 0);
+  EXPECT_EQ(timer.Mode(), TimerMode::Off);
   // Its handler, if it ran anyway, would close a closed window: nothing.
   const std::vector<Window*> open = OpenWindows();
   splash.Timer1_Action();
@@ -78,7 +78,7 @@ TEST_F(SplashTest, ASplashClosedByTheUserIsNotTouchedAgainByItsTimer) {
 struct FrameRow {
   Int32 width, height;
   const char* title;
-  Int32 placement;
+  WindowPlacement placement;
   bool closeBox, resizable;
 };
 void ExpectFrame(const Window& w, const FrameRow& row) {
@@ -86,7 +86,7 @@ void ExpectFrame(const Window& w, const FrameRow& row) {
   EXPECT_EQ(l.width, row.width);
   EXPECT_EQ(l.height, row.height);
   EXPECT_EQ(w.Title(), row.title);
-  EXPECT_EQ(l.frame, 2);
+  EXPECT_EQ(l.frame, WindowFrame::ModalDialog);
   EXPECT_EQ(l.placement, row.placement);
   EXPECT_EQ(l.closeBox, row.closeBox);
   EXPECT_EQ(l.resizable, row.resizable);
@@ -96,7 +96,7 @@ void ExpectFrame(const Window& w, const FrameRow& row) {
 
 TEST_F(SplashTest, LaidOutAsGiven) {
   WindowSplash& s = Splash();
-  ExpectFrame(s, {327, 371, "", 0, true, true});
+  ExpectFrame(s, {327, 371, "", WindowPlacement::Default, true, true});
   const std::string address = ProgramPageAddress();
   ExpectControls(s,
                  {{"LabelTitle", -1, 33, 238, 296, 33, "Quellmoor\rSoftware for Varnholt"},
@@ -121,7 +121,7 @@ using AboutTest = AppFixture;
 TEST_F(AboutTest, LaidOutAsGiven) {
   App::Instance().AppAboutMyApplication_Action();
   WindowAbout& a = SharedWindow<WindowAbout>();
-  ExpectFrame(a, {441, 535, "About Quellmoor", 2, false, false});
+  ExpectFrame(a, {441, 535, "About Quellmoor", WindowPlacement::MainScreen, false, false});
   const std::string address = ProgramPageAddress();
   ExpectControls(a, {{"StaticTextAboutBlurb", -1, 32, 299, 386, 212, nullptr},
                      {"LabelTitle", -1, 87, 217, 253, 33, "Quellmoor\rSoftware for Varnholt"},

@@ -74,13 +74,14 @@ TEST(MainTest, RunsTheLoopUntilQuitAndReleasesWhatItMade) {
     bool splashInFront = false;
     std::vector<std::string> enabled, handled;
   } seen;
-  Timer probe(ControlSpec{.kind = ControlKind::Timer, .timerMode = 2, .timerPeriod = 10});
+  Timer probe(ControlSpec{
+      .kind = ControlKind::Timer, .timerMode = TimerMode::Repeating, .timerPeriod = 10});
   int ticks = 0;
   probe.onAction = [&] {
     Application* app = Application::Instance();
     // Waits for the first windows; gives up after a few seconds rather than hang.
     if (++ticks < 500 && OpenWindows().size() < 3) return;
-    probe.Mode(0);
+    probe.Mode(TimerMode::Off);
     if (!app) return;
     seen.open = OpenWindows().size() == 3;
     seen.sharesBar = app->MenuBar() == Menu::Shared();

@@ -102,8 +102,8 @@ TEST_F(WhereToTest, LayoutAsGiven) {
   EXPECT_EQ(dialog.Title(), "");
   EXPECT_EQ(dialog.Width(), 356);
   EXPECT_EQ(dialog.Height(), 147);
-  EXPECT_EQ(dialog.Layout().frame, 2);
-  EXPECT_EQ(dialog.Layout().placement, 0);
+  EXPECT_EQ(dialog.Layout().frame, WindowFrame::ModalDialog);
+  EXPECT_EQ(dialog.Layout().placement, WindowPlacement::Default);
   EXPECT_TRUE(dialog.Layout().closeBox);
 
   ExpectControls(dialog, {

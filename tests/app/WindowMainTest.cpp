@@ -64,7 +64,7 @@ void ExpectNew(WindowMain& main) {
   EXPECT_EQ(main.fromPond, -1);
   EXPECT_EQ(main.DragSprite, nullptr);
   EXPECT_EQ(main.PushButtonRun().Caption(), "Run");
-  EXPECT_EQ(main.TimerMain().Mode(), 0);
+  EXPECT_EQ(main.TimerMain().Mode(), TimerMode::Off);
   EXPECT_EQ(main.TimerMain().Period(), 100);
   EXPECT_EQ(main.StaticTextNumClicks().Text(), "0");
 }
@@ -107,24 +107,25 @@ TEST_F(WindowMainTest, AClosedWindowComesBackNew) {
 
 struct RunRow {
   const char* caption;
-  Int32 mode;  // before the press
+  TimerMode mode;  // before the press
   bool clearEnabled;
   const char* captionAfter;
-  Int32 modeAfter;
+  TimerMode modeAfter;
   bool clearEnabledAfter;
 };
 
 TEST_F(WindowMainTest, RunButtonSwitchesBetweenRunningAndPaused) {
   const std::vector<RunRow> rows{
-      {"Run", 0, true, "Pause", 2, false},
-      {"Pause", 2, false, "Run", 0, true},
+      {"Run", TimerMode::Off, true, "Pause", TimerMode::Repeating, false},
+      {"Pause", TimerMode::Repeating, false, "Run", TimerMode::Off, true},
       // Any other caption leaves the state as it is.
-      {"Go", 2, false, "Go", 2, false},
-      {"Go", 0, true, "Go", 0, true},
+      {"Go", TimerMode::Repeating, false, "Go", TimerMode::Repeating, false},
+      {"Go", TimerMode::Off, true, "Go", TimerMode::Off, true},
   };
   WindowMain& main = Main();
   for (const RunRow& row : rows) {
-    SCOPED_TRACE(std::string(row.caption) + " mode " + std::to_string(row.mode));
+    SCOPED_TRACE(std::string(row.caption) + " mode " +
+                 std::to_string(static_cast<Int32>(row.mode)));
     main.PushButtonRun().Caption(row.caption);
     main.TimerMain().Mode(row.mode);
     for (Int32 i = 0; i <= 6; ++i) main.PushButtonClear(i).Enabled(row.clearEnabled);

@@ -116,13 +116,16 @@ TEST_F(ControlsTest, APopupMenuWithoutRowsHasNoIndex) {
 
 TEST(TimerTest, ModesFireNeverOnceOrRepeatedly) {
   struct Case {
-    Int32 mode;
+    TimerMode mode;
     int fewest, most;
-    Int32 modeAfter;
+    TimerMode modeAfter;
   };
-  const Case cases[] = {{0, 0, 0, 0}, {1, 1, 1, 0}, {2, 3, 1000, 2}, {7, 0, 0, 0}};
+  const Case cases[] = {{TimerMode::Off, 0, 0, TimerMode::Off},
+                        {TimerMode::Once, 1, 1, TimerMode::Off},
+                        {TimerMode::Repeating, 3, 1000, TimerMode::Repeating},
+                        {static_cast<TimerMode>(7), 0, 0, TimerMode::Off}};
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.mode);
+    SCOPED_TRACE(static_cast<Int32>(c.mode));
     Timer timer(ControlSpec{.kind = ControlKind::Timer, .name = "Tick", .timerPeriod = 5});
     int fired = 0;
     timer.onAction = [&] { ++fired; };
@@ -135,17 +138,17 @@ TEST(TimerTest, ModesFireNeverOnceOrRepeatedly) {
 }
 
 TEST(TimerTest, FireRunsTheActionAndEndsAOneShotTimer) {
-  Timer timer(
-      ControlSpec{.kind = ControlKind::Timer, .name = "Tick", .timerMode = 1, .timerPeriod = 30});
+  Timer timer(ControlSpec{
+      .kind = ControlKind::Timer, .name = "Tick", .timerMode = TimerMode::Once, .timerPeriod = 30});
   int fired = 0;
   timer.onAction = [&] { ++fired; };
   timer.Fire();
   EXPECT_EQ(fired, 1);
-  EXPECT_EQ(timer.Mode(), 0);
+  EXPECT_EQ(timer.Mode(), TimerMode::Off);
   QTest::qWait(80);
   EXPECT_EQ(fired, 1);
 
-  timer.Mode(0);
+  timer.Mode(TimerMode::Off);
   timer.Fire();
   EXPECT_EQ(fired, 2);
 }

@@ -21,21 +21,21 @@
 // How the window kinds sit on a Linux desktop: which carry the menu bar, where the About item
 // shows, which shortcuts reach a dialog, the window buttons and the placement.
 namespace {
-WindowLayout KindLayout(Int32 frame, const char* title) {
+WindowLayout KindLayout(WindowFrame frame, const char* title) {
   return WindowLayout{.title = title, .width = 220, .height = 120, .frame = frame};
 }
 
 class DocumentWindow : public Window {
  public:
-  DocumentWindow() : Window(KindLayout(0, "Document")) {}
+  DocumentWindow() : Window(KindLayout(WindowFrame::Document, "Document")) {}
 };
 class DialogWindow : public Window {
  public:
-  DialogWindow() : Window(KindLayout(2, "Dialog")) {}
+  DialogWindow() : Window(KindLayout(WindowFrame::ModalDialog, "Dialog")) {}
 };
 class ToolWindow : public Window {
  public:
-  ToolWindow() : Window(KindLayout(3, "Tool")) {}
+  ToolWindow() : Window(KindLayout(WindowFrame::Floating, "Tool")) {}
 };
 
 // Counts the Show events of top-level windows, by title.
@@ -184,19 +184,26 @@ TEST_F(DesktopTest, WindowButtonsFollowTheLayout) {
   };
   const Case cases[] = {
       {"document window without resizing or boxes",
-       {.frame = 0, .resizable = false, .maximizeButton = false, .minimizeButton = false},
+       {.frame = WindowFrame::Document,
+        .resizable = false,
+        .maximizeButton = false,
+        .minimizeButton = false},
        true,
        false,
        false},
-      {"resizable document window", {.frame = 0}, true, true, true},
+      {"resizable document window", {.frame = WindowFrame::Document}, true, true, true},
       {"document window that cannot be resized",
-       {.frame = 0, .resizable = false},
+       {.frame = WindowFrame::Document, .resizable = false},
        true,
        true,
        false},
-      {"dialog", {.frame = 2}, true, false, false},
-      {"dialog without a close box", {.frame = 2, .closeBox = false}, false, false, false},
-      {"floating window", {.frame = 3}, true, false, true},
+      {"dialog", {.frame = WindowFrame::ModalDialog}, true, false, false},
+      {"dialog without a close box",
+       {.frame = WindowFrame::ModalDialog, .closeBox = false},
+       false,
+       false,
+       false},
+      {"floating window", {.frame = WindowFrame::Floating}, true, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);

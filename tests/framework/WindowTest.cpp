@@ -272,8 +272,8 @@ TEST_F(WindowTest, OnlyAResizableWindowCanChangeItsSize) {
 
 class DocumentWindow : public Window {
  public:
-  DocumentWindow() : Window(Layout(0, "Document")) {}
-  static WindowLayout Layout(Int32 frame, const char* title) {
+  DocumentWindow() : Window(Layout(WindowFrame::Document, "Document")) {}
+  static WindowLayout Layout(WindowFrame frame, const char* title) {
     WindowLayout layout;
     layout.title = title;
     layout.frame = frame;
@@ -284,7 +284,7 @@ class DocumentWindow : public Window {
 };
 class FloatingWindow : public Window {
  public:
-  FloatingWindow() : Window(DocumentWindow::Layout(3, "Floating")) {}
+  FloatingWindow() : Window(DocumentWindow::Layout(WindowFrame::Floating, "Floating")) {}
 };
 
 TEST_F(WindowTest, AFloatingWindowStaysAboveTheDocumentWindowAlsoWhenThatIsMadeAnew) {

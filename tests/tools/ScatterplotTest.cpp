@@ -102,7 +102,7 @@ TEST_F(ScatterplotTest, ANewWindowHasItsLayoutOneEmptyRowNoEquationAndAWhitePlot
   EXPECT_EQ(w.Title(), "Scatterplot");
   EXPECT_EQ(w.Layout().width, 300);
   EXPECT_EQ(w.Layout().height, 300);
-  EXPECT_EQ(w.Layout().frame, 3);
+  EXPECT_EQ(w.Layout().frame, WindowFrame::Floating);
   ExpectControls(w, {{"PushButtonGraph", -1, 204, 258, 69, 20, "Graph"},
                      {"ListBoxData", -1, 20, 26, 100, 180, nullptr},
                      {"CanvasPlot", -1, 173, 66, 100, 100, nullptr},

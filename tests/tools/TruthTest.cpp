@@ -66,8 +66,8 @@ TEST_F(TruthTest, OpensAsLaidOutAndEmpty) {
   EXPECT_EQ(w.Title(), "The Truth");
   EXPECT_EQ(w.Width(), 298);
   EXPECT_EQ(w.Height(), 265);
-  EXPECT_EQ(w.Layout().frame, 2);
-  EXPECT_EQ(w.Layout().placement, 0);
+  EXPECT_EQ(w.Layout().frame, WindowFrame::ModalDialog);
+  EXPECT_EQ(w.Layout().placement, WindowPlacement::Default);
 
   ExpectControls(w, {
                         {"Rectangle1", -1, 5, 147, 288, 60, nullptr},
