@@ -27,14 +27,10 @@ void WindowAbout::PushButtonGoThere_Action() {
     MsgBox("The page could not be opened in a web browser. It is at:\r\r" + address);
 }
 
-bool WindowAbout::Event_MouseDown(Int32 x, Int32 y) {
-  (void)x;
-  (void)y;
+bool WindowAbout::Event_MouseDown(Int32 /*x*/, Int32 /*y*/) {
   return true;
 }
 
-void WindowAbout::Event_MouseUp(Int32 x, Int32 y) {
-  (void)x;
-  (void)y;
+void WindowAbout::Event_MouseUp(Int32 /*x*/, Int32 /*y*/) {
   Close();
 }

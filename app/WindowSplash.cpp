@@ -27,14 +27,10 @@ void WindowSplash::Event_Close() {
   SharedWindow<WindowSelectScenario>().Show();
 }
 
-bool WindowSplash::Event_MouseDown(Int32 x, Int32 y) {
-  (void)x;
-  (void)y;
+bool WindowSplash::Event_MouseDown(Int32 /*x*/, Int32 /*y*/) {
   return true;
 }
 
-void WindowSplash::Event_MouseUp(Int32 x, Int32 y) {
-  (void)x;
-  (void)y;
+void WindowSplash::Event_MouseUp(Int32 /*x*/, Int32 /*y*/) {
   Close();
 }

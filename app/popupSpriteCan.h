@@ -15,17 +15,8 @@ class popupSpriteCan : public Canvas {
   // x, y: the pointer in the window's coordinates; sprite: the bug being carried.
   virtual void popup(Int32 x, Int32 y, const std::shared_ptr<smartSprite>& sprite);
   virtual void vanish();
-  virtual void prepare(Int32 x, Int32 y, const std::shared_ptr<smartSprite>& sprite) {
-    (void)x;
-    (void)y;
-    (void)sprite;
-  }
-  virtual void prepare(Int32 x, Int32 y, const std::shared_ptr<smartSprite>& sprite,
-                       Window& window) {
-    (void)x;
-    (void)y;
-    (void)sprite;
-    (void)window;
-  }
+  virtual void prepare(Int32 /*x*/, Int32 /*y*/, const std::shared_ptr<smartSprite>& /*sprite*/) {}
+  virtual void prepare(Int32 /*x*/, Int32 /*y*/, const std::shared_ptr<smartSprite>& /*sprite*/,
+                       Window& /*window*/) {}
   virtual void popup(Int32 x, Int32 y, const std::shared_ptr<smartSprite>& sprite, Window& window);
 };

@@ -58,10 +58,7 @@ class SpriteSurface : public RectControl {
 
  protected:
   virtual void Event_NextFrame() {}
-  virtual void Event_Collision(Sprite& sprite1, Sprite& sprite2) {
-    (void)sprite1;
-    (void)sprite2;
-  }
+  virtual void Event_Collision(Sprite& /*sprite1*/, Sprite& /*sprite2*/) {}
 
  private:
   friend class Sprite;

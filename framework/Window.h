@@ -57,19 +57,9 @@ class Window {
   virtual void Event_Open() {}
   virtual void Event_Close() {}
   virtual void Event_Activate() {}
-  virtual bool Event_MouseDown(Int32 x, Int32 y) {
-    (void)x;
-    (void)y;
-    return false;
-  }
-  virtual void Event_MouseDrag(Int32 x, Int32 y) {
-    (void)x;
-    (void)y;
-  }
-  virtual void Event_MouseUp(Int32 x, Int32 y) {
-    (void)x;
-    (void)y;
-  }
+  virtual bool Event_MouseDown(Int32 /*x*/, Int32 /*y*/) { return false; }
+  virtual void Event_MouseDrag(Int32 /*x*/, Int32 /*y*/) {}
+  virtual void Event_MouseUp(Int32 /*x*/, Int32 /*y*/) {}
 
   // The control of that name and control-array index (-1 for none); null when missing.
   Control* Find(std::string_view name, Int32 index = -1) const;

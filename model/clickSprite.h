@@ -7,5 +7,5 @@
 class clickSprite : public smartSprite {
  public:
   void redraw(smartSurface& field) override;
-  virtual void move(smartSurface& field) { (void)field; }
+  virtual void move(smartSurface& /*field*/) {}
 };

@@ -43,8 +43,7 @@ void critterSprite::move(smartSurface& field) {
   TimeSinceRepro = TimeSinceRepro + 1;
 }
 
-std::string critterSprite::metamorphosis(const std::string& scenario) {
-  (void)scenario;
+std::string critterSprite::metamorphosis(const std::string& /*scenario*/) {
   Int32 G = 0;
   for (Int32 i = 0; i < kLoci; ++i) G += mAllele(i) + pAllele(i);
   Int32 E = 0;

@@ -12,14 +12,11 @@ class wormSprite;
 class smartSprite : public Sprite {
  public:
   // Once per frame of the field that holds the sprite.
-  virtual void redraw(smartSurface& field) { (void)field; }
+  virtual void redraw(smartSurface& /*field*/) {}
   // For each touching pair the sprite belongs to, with the other sprite.
-  virtual void collision(smartSurface& field, smartSprite& other) {
-    (void)field;
-    (void)other;
-  }
+  virtual void collision(smartSurface& /*field*/, smartSprite& /*other*/) {}
   // Sets a new sprite up for a field.
-  virtual void prepare(smartSurface& field) { (void)field; }
+  virtual void prepare(smartSurface& /*field*/) {}
   // True when the field point lies strictly inside the sprite's current image.
   virtual bool within(Int32 x, Int32 y) const;
 

@@ -21,10 +21,7 @@ class smartSurface : public SpriteSurface {
   Array<std::shared_ptr<smartSprite>> sprites;
 
   virtual void redraw() {}
-  virtual void collision(smartSprite& s1, smartSprite& s2) {
-    (void)s1;
-    (void)s2;
-  }
+  virtual void collision(smartSprite& /*s1*/, smartSprite& /*s2*/) {}
   virtual void prepare() {}
   // The surface as a pick-up surface or a population field, or null (cheaper than a cast).
   virtual clickSurface* asClickSurface() { return nullptr; }
@@ -39,8 +36,8 @@ class smartSurface : public SpriteSurface {
   bool within(Int32 x, Int32 y) const;
   // Detaches every sprite, newest first, then runs one frame of the empty field.
   void clear();
-  virtual void addedSprite(smartSprite& sprite) { (void)sprite; }
-  virtual void removedSprite(smartSprite& sprite) { (void)sprite; }
+  virtual void addedSprite(smartSprite& /*sprite*/) {}
+  virtual void removedSprite(smartSprite& /*sprite*/) {}
   // Takes the sprite at entry index (1 to the upper bound) off the field.
   void doDetach(Int32 index);
 

@@ -33,9 +33,7 @@ bool WindowScatterplot::ListBoxData_CellKeyDown(Int32 row, Int32 column, const s
   return true;
 }
 
-bool WindowScatterplot::ListBoxData_CellClick(Int32 row, Int32 column, Int32 x, Int32 y) {
-  (void)x;
-  (void)y;
+bool WindowScatterplot::ListBoxData_CellClick(Int32 row, Int32 column, Int32 /*x*/, Int32 /*y*/) {
   ListBoxData().EditCell(row, column);
   return false;
 }

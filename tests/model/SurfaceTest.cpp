@@ -21,13 +21,11 @@ class LogSprite : public smartSprite {
     Image(NewPicture(10, 10, 32));
     Group(-1);
   }
-  void redraw(smartSurface& field) override {
-    (void)field;
+  void redraw(smartSurface& /*field*/) override {
     log_.push_back(name_);
     if (onRedraw) onRedraw();
   }
-  void collision(smartSurface& field, smartSprite& other) override {
-    (void)field;
+  void collision(smartSurface& /*field*/, smartSprite& other) override {
     log_.push_back(name_ + "~" + static_cast<LogSprite&>(other).name_);
     if (onCollision) onCollision();
   }
