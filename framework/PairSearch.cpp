@@ -1,4 +1,4 @@
-#include "framework/PairSearch.h"
+#include "framework/PairSearch_p.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "framework/PairSearch.h"
+#include "framework/PairSearch_p.h"
 #include "framework/QtSupport.h"
 
 namespace {
