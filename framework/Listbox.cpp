@@ -1,9 +1,13 @@
 #include "framework/Listbox.h"
 
 #include <QFontMetrics>
+#include <QHeaderView>
+#include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "framework/ListboxImpl.h"
+#include <utility>
+
+#include "framework/Listbox_p.h"
 #include "framework/QtSupport.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
@@ -29,29 +33,18 @@ QWidget* ListboxDelegate::createEditor(QWidget* parent, const QStyleOptionViewIt
                                        const QModelIndex& index) const {
   auto* editor = new QLineEdit(parent);
   editor->setFrame(false);
-  Listbox::Impl& d = *list_.impl_for_delegate();
-  d.editor = editor;
-  d.editRow = index.row();
-  d.editColumn = index.column();
+  d_.editor = editor;
+  d_.editRow = index.row();
+  d_.editColumn = index.column();
   return editor;
 }
 
 void ListboxDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
-  Listbox::Impl& d = *list_.impl_for_delegate();
-  if (d.editor == editor) {
-    d.editor = nullptr;
-    d.editRow = d.editColumn = -1;
+  if (d_.editor == editor) {
+    d_.editor = nullptr;
+    d_.editRow = d_.editColumn = -1;
   }
   QStyledItemDelegate::destroyEditor(editor, index);
-}
-
-void ListboxDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
-                                   const QModelIndex& index) const {
-  if (auto* line = qobject_cast<QLineEdit*>(editor)) {
-    if (std::string* cell = list_.impl_for_delegate()->CellCopy(index.row(), index.column()))
-      *cell = FromQ(line->text());
-  }
-  QStyledItemDelegate::setModelData(editor, model, index);
 }
 
 void ListboxDelegate::Finish(QWidget* editor) {
@@ -60,24 +53,24 @@ void ListboxDelegate::Finish(QWidget* editor) {
 }
 
 bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
-  Listbox::Impl& d = *list_.impl_for_delegate();
-  if (event->type() == QEvent::MouseButtonPress && object == d.table->viewport()) {
-    d.pressAt = static_cast<QMouseEvent*>(event)->position().toPoint();
+  if (event->type() == QEvent::MouseButtonPress && object == d_.table.viewport()) {
+    d_.pressAt = static_cast<QMouseEvent*>(event)->position().toPoint();
     return false;
   }
-  if (event->type() == QEvent::KeyPress && object == d.editor) {
+  if (event->type() == QEvent::KeyPress && object == d_.editor) {
     const std::string key = KeyText(*static_cast<QKeyEvent*>(event));
-    if (!key.empty() && list_.onCellKeyDown) {
+    Listbox& list = d_.list;
+    if (!key.empty() && list.onCellKeyDown) {
       bool handled = false;
-      const int row = d.editRow, column = d.editColumn;
-      Runtime::Dispatch([&] { handled = list_.onCellKeyDown(row, column, key); });
+      const int row = d_.editRow, column = d_.editColumn;
+      Runtime::Dispatch([&] { handled = list.onCellKeyDown(row, column, key); });
       if (handled) return true;
     }
     // The table would swallow Return; it ends the edit and, as anywhere in the window, presses
     // the default button.
     if (key == "\r") {
       Finish(static_cast<QWidget*>(object));
-      if (Window* window = list_.OwnerWindow()) {
+      if (Window* window = list.OwnerWindow()) {
         Runtime::Dispatch([window] { window->PressDefaultButton(); });
       }
       return true;
@@ -86,101 +79,87 @@ bool ListboxDelegate::eventFilter(QObject* object, QEvent* event) {
   return QStyledItemDelegate::eventFilter(object, event);
 }
 
-Listbox::Listbox(const ControlSpec& desc) : RectControl(desc, new QTableWidget), impl_(new Impl) {
-  impl_->table = static_cast<QTableWidget*>(Widget());
-  QTableWidget* t = impl_->table;
-  QFont font = t->font();
+Listbox::Impl::Impl(Listbox& owner, QTableView& view, std::vector<std::string> headings)
+    : list(owner), table(view), model(std::move(headings)), delegate(*this) {}
+
+Listbox::Impl::~Impl() {
+  table.setItemDelegate(nullptr);
+  table.setModel(nullptr);
+}
+
+void Listbox::Impl::FinishEdit() {
+  if (editor) delegate.Finish(editor);
+}
+
+Listbox::Listbox(const ControlSpec& desc)
+    : RectControl(desc, new QTableView),
+      impl_(std::make_unique<Impl>(*this, *static_cast<QTableView*>(Widget()), desc.rows)) {
+  QTableView& t = impl_->table;
+  t.setModel(&impl_->model);
+  QFont font = t.font();
   font.setPixelSize(desc.textSize > 0 ? desc.textSize : 12);
-  t->setFont(font);
-  const int columns = desc.rows.empty() ? 1 : static_cast<int>(desc.rows.size());
-  t->setColumnCount(columns);
-  QStringList headings;
-  for (const auto& h : desc.rows) headings << ToQ(h);
-  t->setHorizontalHeaderLabels(headings);
-  t->verticalHeader()->hide();
-  t->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
-  t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  t->setSelectionMode(QAbstractItemView::SingleSelection);
-  t->setGridStyle(Qt::DotLine);
+  t.setFont(font);
+  t.verticalHeader()->hide();
+  t.verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 4);
+  t.horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  t.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  t.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  t.setSelectionMode(QAbstractItemView::SingleSelection);
+  t.setGridStyle(Qt::DotLine);
   // Editing starts only through EditCell, which the click handler calls.
-  t->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  impl_->delegate = new ListboxDelegate(*this);
-  t->setItemDelegate(impl_->delegate);
-  t->viewport()->installEventFilter(impl_->delegate);
-  QObject::connect(t, &QTableWidget::cellClicked, [this](int row, int column) {
+  t.setEditTriggers(QAbstractItemView::NoEditTriggers);
+  t.setItemDelegate(&impl_->delegate);
+  t.viewport()->installEventFilter(&impl_->delegate);
+  QObject::connect(&t, &QAbstractItemView::clicked, [this](const QModelIndex& index) {
     Runtime::Dispatch([&] {
       if (!onCellClick) return;
-      const QRect r = impl_->table->visualRect(impl_->table->model()->index(row, column));
-      const QPoint p = impl_->pressAt - r.topLeft();
-      onCellClick(row, column, p.x(), p.y());
+      const QPoint p = impl_->pressAt - impl_->table.visualRect(index).topLeft();
+      onCellClick(index.row(), index.column(), p.x(), p.y());
     });
   });
 }
 
-Listbox::~Listbox() {
-  impl_->table->setItemDelegate(nullptr);
-  delete impl_->delegate;
-  delete impl_;
-}
-
-Listbox::Impl* Listbox::impl_for_delegate() const {
-  return impl_;
-}
+Listbox::~Listbox() = default;
 
 Int32 Listbox::ListCount() const {
-  return impl_->table->rowCount();
+  return impl_->model.Rows();
 }
 Int32 Listbox::ColumnCount() const {
-  return impl_->table->columnCount();
+  return impl_->model.Columns();
 }
 
 std::string Listbox::Heading(Int32 column) const {
-  QTableWidgetItem* item = impl_->table->horizontalHeaderItem(column);
-  return item ? FromQ(item->text()) : std::string();
+  return impl_->model.Heading(column);
 }
 
 void Listbox::AddRow(const std::string& text) {
-  QTableWidget* t = impl_->table;
-  const int row = t->rowCount();
-  t->insertRow(row);
-  for (int c = 0; c < t->columnCount(); ++c) t->setItem(row, c, new QTableWidgetItem(QString()));
-  t->item(row, 0)->setText(ToQ(text));
-  impl_->cells.push_back(text);
-  impl_->cells.resize(impl_->cells.size() + static_cast<std::size_t>(t->columnCount() - 1));
+  impl_->model.AppendRow(text);
 }
 
 void Listbox::DeleteAllRows() {
-  if (impl_->editor) impl_->delegate->Finish(impl_->editor);
-  impl_->table->setRowCount(0);
-  impl_->cells.clear();
+  impl_->FinishEdit();
+  impl_->model.RemoveAllRows();
 }
 
 std::string Listbox::Cell(Int32 row, Int32 column) const {
   if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
     return FromQ(impl_->editor->text());
-  if (const std::string* cell = impl_->CellCopy(row, column)) return *cell;
-  QTableWidgetItem* item = impl_->table->item(row, column);
-  return item ? FromQ(item->text()) : std::string();
+  const std::string* text = impl_->model.Text(row, column);
+  return text ? *text : std::string();
 }
 
+// The view puts the new text into an open editor of the cell, where Cell reads it.
 void Listbox::Cell(Int32 row, Int32 column, const std::string& text) {
-  QTableWidgetItem* item = impl_->table->item(row, column);
-  if (!item) return;
-  item->setText(ToQ(text));
-  if (std::string* cell = impl_->CellCopy(row, column)) *cell = text;
-  if (impl_->editor && row == impl_->editRow && column == impl_->editColumn)
-    impl_->editor->setText(ToQ(text));
+  impl_->model.SetText(row, column, text);
 }
 
 void Listbox::EditCell(Int32 row, Int32 column) {
-  QTableWidget* t = impl_->table;
-  if (row < 0 || column < 0 || row >= t->rowCount() || column >= t->columnCount()) return;
-  if (impl_->editor) impl_->delegate->Finish(impl_->editor);
-  const QModelIndex index = t->model()->index(row, column);
-  t->setCurrentIndex(index);
-  t->edit(index);
+  if (!impl_->model.Contains(row, column)) return;
+  impl_->FinishEdit();
+  QTableView& t = impl_->table;
+  const QModelIndex index = impl_->model.index(row, column);
+  t.setCurrentIndex(index);
+  t.edit(index);
   if (impl_->editor) impl_->editor->setFocus();
 }
 

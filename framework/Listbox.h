@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "framework/RectControl.h"
@@ -35,9 +36,9 @@ class Listbox : public RectControl {
   // the table, nor presses the default button.
   std::function<bool(Int32 row, Int32 column, const std::string& key)> onCellKeyDown;
 
+  // The toolkit's side, framework-internal (Listbox_p.h).
   struct Impl;
-  Impl* impl_for_delegate() const;
 
  private:
-  Impl* impl_;
+  std::unique_ptr<Impl> impl_;
 };

@@ -7,6 +7,7 @@
 #include "framework/Listbox.h"
 #include "framework/PushButton.h"
 #include "framework/Window.h"
+#include "tests/support/SamePixels.h"
 #include "tests/support/UserInput.h"
 #include "tests/support/WindowFixture.h"
 
@@ -95,6 +96,22 @@ TEST_F(ListboxTest, RowsAndCells) {
   EXPECT_EQ(list().Cell(0, 1), "");
 }
 
+// The table follows the list's rows through being emptied and filled again: it then looks just
+// like a new list given the same rows.
+TEST_F(ListboxTest, ARefilledTableLooksLikeANewOneWithTheSameRows) {
+  Window fresh{FormLayout()};
+  fresh.Build();
+  fresh.Show();
+  Listbox& other = fresh.Get<Listbox>("Table");
+  ASSERT_FALSE(SamePixels(*UserInput::Grab(list()), *UserInput::Grab(other)));
+  list().DeleteAllRows();
+  for (Listbox* l : {&list(), &other}) {
+    for (const char* row : {"East", "West", "Up"}) l->AddRow(row);
+    l->Cell(2, 1, "9");
+  }
+  EXPECT_TRUE(SamePixels(*UserInput::Grab(list()), *UserInput::Grab(other)));
+}
+
 // An edit starts with the cell's text selected, so what is typed replaces it.
 TEST_F(ListboxTest, CharactersTheHandlerLeavesEnterTheCellAndCellReadsThem) {
   list().EditCell(0, 1);
@@ -131,6 +148,20 @@ TEST_F(ListboxTest, EditCellMovesTheEditAndKeepsWhatWasTyped) {
   EXPECT_EQ(list().Cell(0, 0), "");
   EXPECT_EQ(list().EditRow(), -1);
   EXPECT_EQ(list().EditColumn(), -1);
+}
+
+// A cell set while it is being edited shows in its editor: typing goes on from the new text,
+// and that is what the edit leaves in the cell.
+TEST_F(ListboxTest, SettingTheCellBeingEditedPutsTheTextIntoItsEditor) {
+  list().EditCell(0, 1);
+  UserInput::TypeText(list(), "3");
+  list().Cell(0, 1, "77");
+  EXPECT_EQ(list().Cell(0, 1), "77");
+  UserInput::TypeText(list(), "8");
+  EXPECT_EQ(list().Cell(0, 1), "778");
+  UserInput::Click(window, 20, 180);
+  EXPECT_EQ(list().EditRow(), -1);
+  EXPECT_EQ(list().Cell(0, 1), "778");
 }
 
 // Keys the handler keeps reach it as text and do nothing else: the cell, the edit and the

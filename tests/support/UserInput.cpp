@@ -11,7 +11,6 @@
 #include <QWindow>
 
 #include "framework/Listbox.h"
-#include "framework/ListboxImpl.h"
 #include "framework/PopupMenu.h"
 #include "framework/PushButton.h"
 #include "framework/QtSupport.h"
@@ -41,8 +40,14 @@ QWidget* KeyTarget(Window& window) {
   return window.Content();
 }
 
+QAbstractItemView& TableOf(Listbox& list) {
+  return *static_cast<QAbstractItemView*>(list.Widget());
+}
+
 QWidget* OpenEditor(Listbox& list) {
-  return list.impl_for_delegate()->editor.data();
+  if (list.EditRow() < 0) return nullptr;
+  QAbstractItemView& table = TableOf(list);
+  return table.indexWidget(table.model()->index(list.EditRow(), list.EditColumn()));
 }
 
 void SendKey(QWidget* target, const std::string& name) {
@@ -101,10 +106,10 @@ void CloseBox(Window& window) {
 
 void ClickCell(Listbox& list, Int32 row, Int32 column, Int32 x, Int32 y) {
   Window* window = list.OwnerWindow();
-  QTableWidget* table = list.impl_for_delegate()->table;
   if (!window) return;
-  const QRect cell = table->visualRect(table->model()->index(row, column));
-  const QPoint at = table->viewport()->mapTo(window->Content(), cell.topLeft() + QPoint(x, y));
+  QAbstractItemView& table = TableOf(list);
+  const QRect cell = table.visualRect(table.model()->index(row, column));
+  const QPoint at = table.viewport()->mapTo(window->Content(), cell.topLeft() + QPoint(x, y));
   Click(*window, at.x(), at.y());
 }
 
