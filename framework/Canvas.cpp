@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 class CanvasWidget : public QWidget {

@@ -3,7 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 Clipboard::Clipboard() {
   if (auto* cb = QGuiApplication::clipboard()) Text = FromQ(cb->text());

@@ -4,7 +4,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 std::function<void(const std::string&)>& MsgBoxHook() {

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Window.h"
 
 EditField::EditField(const ControlSpec& desc) : RectControl(desc, new QLineEdit) {

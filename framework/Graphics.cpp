@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "framework/Picture.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 QRgb Rgb(Color c) {

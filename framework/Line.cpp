@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 class LineWidget : public QWidget {

@@ -8,7 +8,7 @@
 #include <utility>
 
 #include "framework/Listbox_p.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Runtime.h"
 #include "framework/Window.h"
 

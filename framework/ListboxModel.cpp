@@ -1,9 +1,9 @@
-#include "framework/ListboxModel.h"
+#include "framework/ListboxModel_p.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 ListboxModel::ListboxModel(std::vector<std::string> headings)
     : headings_(std::move(headings)), columns_(std::max<std::size_t>(1, headings_.size())) {}

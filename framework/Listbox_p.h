@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "framework/Listbox.h"
-#include "framework/ListboxModel.h"
+#include "framework/ListboxModel_p.h"
 
 // Creates the cell editors and sees every key typed into them before the table does.
 class ListboxDelegate : public QStyledItemDelegate {

@@ -6,7 +6,7 @@
 #include <QMenu>
 
 #include "framework/Application.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Runtime.h"
 
 MenuItem::MenuItem() : action_(new QAction) {

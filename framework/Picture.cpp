@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 Picture::Picture(Int32 width, Int32 height, Int32 depth)
     : impl_(std::make_unique<Impl>()),

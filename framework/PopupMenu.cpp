@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QFont>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 PopupMenu::PopupMenu(const ControlSpec& desc) : RectControl(desc, new QComboBox) {
   auto* combo = static_cast<QComboBox*>(Widget());

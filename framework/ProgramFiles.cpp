@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QUrl>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 std::string ProgramDirectory() {
   return FromQ(QCoreApplication::applicationDirPath());

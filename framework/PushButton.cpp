@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QPushButton>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Runtime.h"
 
 PushButton::PushButton(const ControlSpec& desc)

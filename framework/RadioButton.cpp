@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QRadioButton>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Window.h"
 
 // Radio buttons that share a parent widget are exclusive in Qt; every radio button of a

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <QImage>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 Int32& Reads() {

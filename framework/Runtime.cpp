@@ -14,7 +14,7 @@
 #include "framework/Application.h"
 #include "framework/Dialogs.h"
 #include "framework/Exceptions.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Window.h"
 
 namespace runtime_detail {

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "framework/PairSearch_p.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 class SurfaceWidget : public QWidget {

@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 
 namespace {
 Qt::Alignment AlignmentOf(TextAlignment alignment) {

@@ -22,7 +22,7 @@
 #include "framework/Listbox.h"
 #include "framework/PopupMenu.h"
 #include "framework/PushButton.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/RadioButton.h"
 #include "framework/Rectangle.h"
 #include "framework/Runtime.h"

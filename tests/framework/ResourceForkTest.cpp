@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/ResourceFork.h"
 
 namespace {

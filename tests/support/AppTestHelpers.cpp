@@ -8,7 +8,7 @@
 #include <QWidget>
 
 #include "framework/MenuBar.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/Window.h"
 
 namespace {

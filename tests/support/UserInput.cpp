@@ -13,7 +13,7 @@
 #include "framework/Listbox.h"
 #include "framework/PopupMenu.h"
 #include "framework/PushButton.h"
-#include "framework/QtSupport.h"
+#include "framework/QtSupport_p.h"
 #include "framework/RectControl.h"
 #include "framework/StaticText.h"
 #include "framework/Window.h"
