@@ -3,13 +3,15 @@
 #include <array>
 
 #include "framework/ResourceFork.h"
+#include "resources/pictures/PictureNumbers.h"
 
 namespace {
-constexpr Int32 kFirst = 168;
-constexpr Int32 kLast = 184;
+constexpr Int32 kFirst = PictureNumbers::kFirst;
+constexpr std::size_t kCount = PictureNumbers::kLast - kFirst + 1;
 
-std::array<PicturePtr, kLast - kFirst + 1>& Caches() {
-  static std::array<PicturePtr, kLast - kFirst + 1> caches;
+// By picture number, from the first.
+std::array<PicturePtr, kCount>& Caches() {
+  static std::array<PicturePtr, kCount> caches;
   return caches;
 }
 
@@ -18,58 +20,62 @@ PicturePtr Cached(Int32 number) {
   if (!cache) cache = ApplicationResourceFork().GetPicture(number);
   return cache;
 }
+
+PicturePtr Ladybug(int dots) {
+  return Cached(PictureNumbers::kLadybug[static_cast<std::size_t>(dots)]);
+}
 }  // namespace
 
 PicturePtr CoverPicture() {
-  return Cached(168);
+  return Cached(PictureNumbers::kCover);
 }
 PicturePtr Larva() {
-  return Cached(169);
-}
-PicturePtr LadyBug09() {
-  return Cached(170);
-}
-PicturePtr LadyBug08() {
-  return Cached(171);
-}
-PicturePtr LadyBug07() {
-  return Cached(172);
-}
-PicturePtr LadyBug06() {
-  return Cached(173);
-}
-PicturePtr LadyBug05() {
-  return Cached(174);
+  return Cached(PictureNumbers::kLarva);
 }
 PicturePtr LadyBug00() {
-  return Cached(175);
-}
-PicturePtr LadyBug10() {
-  return Cached(176);
+  return Ladybug(0);
 }
 PicturePtr LadyBug01() {
-  return Cached(177);
-}
-PicturePtr LadyBug04() {
-  return Cached(178);
-}
-PicturePtr LadyBug03() {
-  return Cached(179);
+  return Ladybug(1);
 }
 PicturePtr LadyBug02() {
-  return Cached(180);
+  return Ladybug(2);
 }
-PicturePtr LadyBug12() {
-  return Cached(181);
+PicturePtr LadyBug03() {
+  return Ladybug(3);
 }
-PicturePtr LadyBug14() {
-  return Cached(182);
+PicturePtr LadyBug04() {
+  return Ladybug(4);
 }
-PicturePtr LadyBug13() {
-  return Cached(183);
+PicturePtr LadyBug05() {
+  return Ladybug(5);
+}
+PicturePtr LadyBug06() {
+  return Ladybug(6);
+}
+PicturePtr LadyBug07() {
+  return Ladybug(7);
+}
+PicturePtr LadyBug08() {
+  return Ladybug(8);
+}
+PicturePtr LadyBug09() {
+  return Ladybug(9);
+}
+PicturePtr LadyBug10() {
+  return Ladybug(10);
 }
 PicturePtr LadyBug11() {
-  return Cached(184);
+  return Ladybug(11);
+}
+PicturePtr LadyBug12() {
+  return Ladybug(12);
+}
+PicturePtr LadyBug13() {
+  return Ladybug(13);
+}
+PicturePtr LadyBug14() {
+  return Ladybug(14);
 }
 
 void ReleasePictures() {

@@ -135,8 +135,7 @@ void WindowMain::Event_MouseDrag(Int32 x, Int32 y) {
   }
   spriteDataPopUp& card = spriteDataPopUp1();
   if (card.Visible()) {
-    // Only the card's right edge is held inside the window.
-    card.Left(Width() < x + 5 + card.Width() ? Width() - card.Width() : x + 5);
+    card.Left(card.LeftFor(x, Width()));
     card.Top(card.Top() + y - OldMouseY);
   }
   OldMouseX = x;
@@ -174,7 +173,7 @@ void WindowMain::PopulatePond(Int32 field, Int32 count) {
     pond.doAttach(bug);
     smartSprite& last = *pond.sprites(pond.sprites.Ubound());
     last.prepare(pond);
-    for (Int32 k = 0; k <= 6; ++k) {
+    for (Int32 k = 0; k < kLoci; ++k) {
       bug->mAllele(k) = Rnd() < freq ? 0 : 1;
       bug->pAllele(k) = Rnd() < freq ? 0 : 1;
     }

@@ -35,10 +35,14 @@ constexpr std::array<CardPicture, 16> kPictures{{
 }};
 }  // namespace
 
+Int32 spriteDataPopUp::LeftFor(Int32 x, Int32 windowWidth) const {
+  return x + 5 + Width() < windowWidth ? x + 5 : windowWidth - Width();
+}
+
 void spriteDataPopUp::prepare(Int32 x, Int32 y, const std::shared_ptr<smartSprite>& sprite,
                               Window& window) {
   const Int32 w = Width(), h = Height();
-  Left(x + w + 5 < window.Width() ? x + 5 : window.Width() - w);
+  Left(LeftFor(x, window.Width()));
   Top(y + 12);
 
   critterSprite* bug = sprite ? sprite->asCritter() : nullptr;
@@ -59,7 +63,7 @@ void spriteDataPopUp::prepare(Int32 x, Int32 y, const std::shared_ptr<smartSprit
       break;
     }
   }
-  // A missing picture draws nothing: the card then shows its background and frame.
+  // A phenotype with no picture of its own shows the text "Unknown phenotype".
   if (row) {
     g.DrawPicture(row->picture().get(), row->x, row->y);
   } else {

@@ -10,8 +10,12 @@ class spriteDataPopUp : public popupSpriteCan {
   explicit spriteDataPopUp(const ControlSpec& desc) : popupSpriteCan(desc) {}
 
   using popupSpriteCan::prepare;
-  // Places the card at x + 5, y + 12, or flush with the window's right edge when it would
-  // not stay left of it, and draws it. The sprite must be a ladybug.
+  // Places the card at LeftFor(x, the window's width), y + 12, and draws it. The sprite must
+  // be a ladybug.
   void prepare(Int32 x, Int32 y, const std::shared_ptr<smartSprite>& sprite,
                Window& window) override;
+  // The card's left edge for the pointer at x in a window that wide: x + 5, or flush with the
+  // window's right edge when the card would not stay left of it. Only the right edge is held
+  // inside the window.
+  Int32 LeftFor(Int32 x, Int32 windowWidth) const;
 };

@@ -38,7 +38,7 @@ void Populate(popSurface& field, Int32 count, Int32 minAge, Int32 maxAge) {
   for (Int32 n = 0; n < count; ++n) {
     auto bug = std::make_shared<critterSprite>();
     bug->prepare(field);
-    for (Int32 i = 0; i <= 6; ++i) {
+    for (Int32 i = 0; i < kLoci; ++i) {
       bug->mAllele(i) = Rnd() < Globals::AlleleFreq(0) ? 1 : 0;
       bug->pAllele(i) = Rnd() < Globals::AlleleFreq(0) ? 1 : 0;
     }

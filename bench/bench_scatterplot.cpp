@@ -8,10 +8,12 @@
 
 #include "framework/Functions.h"
 #include "framework/SharedWindow.h"
+#include "model/DotRange.h"
 #include "tools/WindowScatterplot.h"
 
 namespace {
-// A table of that many rows: mid-parent values in halves from 0 to 14, offspring near them.
+// A table of that many rows: mid-parent values in halves over the dot range, offspring near
+// them.
 WindowScatterplot& TableOf(Int32 rows) {
   WindowScatterplot& w = SharedWindow<WindowScatterplot>();
   Listbox& list = w.ListBoxData();
@@ -22,9 +24,9 @@ WindowScatterplot& TableOf(Int32 rows) {
     return static_cast<Int32>((state >> 8) % range);
   };
   for (Int32 r = 0; r < rows; ++r) {
-    const Int32 parent = next(29);
+    const Int32 parent = next(2 * kMostDots + 1);
     list.AddRow(Str(parent / 2.0));
-    list.Cell(r, 1, Str(std::min<Int32>(14, std::max<Int32>(0, parent / 2 + next(5) - 2))));
+    list.Cell(r, 1, Str(std::min<Int32>(kMostDots, std::max<Int32>(0, parent / 2 + next(5) - 2))));
   }
   return w;
 }

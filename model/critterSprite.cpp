@@ -8,10 +8,6 @@
 #include "model/popSurface.h"
 #include "model/wormSprite.h"
 
-namespace {
-constexpr Int32 kLoci = 7;
-}  // namespace
-
 critterSprite::critterSprite() : mAllele(kLoci - 1), pAllele(kLoci - 1) {}
 
 void critterSprite::prepare(smartSurface& field) {
@@ -47,7 +43,8 @@ std::string critterSprite::metamorphosis(const std::string& /*scenario*/) {
   Int32 G = 0;
   for (Int32 i = 0; i < kLoci; ++i) G += mAllele(i) + pAllele(i);
   Int32 E = 0;
-  for (Int32 i = 0; i < 14; ++i) {
+  // As many fair tosses as there are alleles, so that E spans the dot range as G does.
+  for (Int32 i = 0; i < kMostDots; ++i) {
     if (Rnd() < 0.5) ++E;
   }
   const double H = Globals::Heritability;

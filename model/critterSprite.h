@@ -4,6 +4,7 @@
 
 #include "framework/Array.h"
 #include "framework/Picture.h"
+#include "model/DotRange.h"
 #include "model/bounceSprite.h"
 
 // The ladybug: seven loci with two alleles each; a larva until its age reaches
@@ -17,7 +18,7 @@ class critterSprite : public bounceSprite {
   Int32 TimeSinceRepro = 0;  // days since the bug last started a birth
   PicturePtr iBaby;          // 11 x 11 disc in the bug's colour
   PicturePtr iAdult;         // 13 x 13 disc in the same colour
-  Array<Int32> mAllele;      // maternal alleles, indices 0 to 6, each 0 or 1
+  Array<Int32> mAllele;      // maternal alleles, indices 0 to kLoci - 1, each 0 or 1
   Array<Int32> pAllele;      // paternal alleles
   std::string phenotype;     // "larva", or the number of dots "0" to "14"
   bool exposed = false;      // touched a worm while a larva

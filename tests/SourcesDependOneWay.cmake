@@ -1,15 +1,19 @@
 # Fails when a source file includes a header of a layer above its own, or a toolkit header
 # outside the framework. Run as: cmake -DSOURCE=<project folder> -P SourcesDependOneWay.cmake
 #
-# Each layer, then the folders whose headers it may include: its own and those below it.
+# Each layer, then the folders whose headers it may include: its own and those below it. A
+# header named alone is the only one of its folder that the layer may include, and it is held
+# to that layer's rules as well as to its own: the drawing program, which links only the
+# toolkit, shares the model's dot range, and the program reads its pictures by the numbers
+# the drawing program writes them under.
 set(layers
   "framework: framework"
   "model: framework model"
   "resources/layouts: framework resources/layouts"
-  "resources/pictures: resources/pictures"
-  "app: framework model resources/layouts app"
-  "tools: framework model resources/layouts app tools"
-  "shell: framework model resources/layouts app tools shell"
+  "resources/pictures: model/DotRange.h resources/pictures"
+  "app: framework model resources/layouts resources/pictures/PictureNumbers.h app"
+  "tools: framework model resources/layouts resources/pictures/PictureNumbers.h app tools"
+  "shell: framework model resources/layouts resources/pictures/PictureNumbers.h app tools shell"
   "main.cpp: shell")
 # The toolkit's headers belong to the framework, and to the build's drawing program.
 set(toolkit_layers "framework" "resources/pictures")
@@ -24,6 +28,11 @@ foreach(entry ${layers})
   else()
     set(files "${SOURCE}/${layer}")
   endif()
+  foreach(folder ${allowed})
+    if(folder MATCHES "\\.h$")
+      list(APPEND files "${SOURCE}/${folder}")
+    endif()
+  endforeach()
   list(FIND toolkit_layers "${layer}" toolkit_allowed)
   foreach(file ${files})
     file(RELATIVE_PATH name "${SOURCE}" "${file}")
@@ -35,7 +44,7 @@ foreach(entry ${layers})
         foreach(folder ${allowed})
           string(LENGTH "${folder}/" length)
           string(SUBSTRING "${header}" 0 ${length} start)
-          if(start STREQUAL "${folder}/")
+          if(start STREQUAL "${folder}/" OR header STREQUAL folder)
             set(ok TRUE)
           endif()
         endforeach()

@@ -1,5 +1,6 @@
 // Draws the program's pictures into the folder given as the only argument: the cover, the
-// larva, one ladybug for each number of dots, and the program's icon in several sizes.
+// larva and one ladybug for each number of dots, each as N.png under its picture number, and
+// the program's icon in several sizes.
 
 #include <QDir>
 #include <QGuiApplication>
@@ -12,6 +13,7 @@
 #include "resources/pictures/Cover.h"
 #include "resources/pictures/Ladybug.h"
 #include "resources/pictures/Larva.h"
+#include "resources/pictures/PictureNumbers.h"
 
 namespace {
 // The largest ladybug that stays inside the data card's frame and clear of its corner dot.
@@ -42,8 +44,9 @@ int main(int argc, char** argv) {
 
   const QDir folder(QString::fromLocal8Bit(argv[1]));
   bool ok = true;
-  for (int dots = 0; dots <= Ladybug::kMostDots; ++dots) {
-    ok &= Write(folder.filePath(QString::asprintf("ladybug%02d.png", dots)), kLadybugWidth,
+  auto numbered = [&folder](int number) { return folder.filePath(QString("%1.png").arg(number)); };
+  for (int dots = 0; dots <= kMostDots; ++dots) {
+    ok &= Write(numbered(PictureNumbers::kLadybug[static_cast<std::size_t>(dots)]), kLadybugWidth,
                 kLadybugHeight, [dots](QPainter& p) {
                   // Head to the left, the tail 1.5 pixels in from the right edge.
                   p.translate(kLadybugWidth - 33.5, kLadybugHeight / 2.0);
@@ -51,8 +54,8 @@ int main(int argc, char** argv) {
                   Ladybug::Draw(p, dots);
                 });
   }
-  ok &= Write(folder.filePath("larva.png"), Larva::kWidth, Larva::kHeight, Larva::Draw);
-  ok &= Write(folder.filePath("cover.png"), Cover::kWidth, Cover::kHeight, [](QPainter& p) {
+  ok &= Write(numbered(PictureNumbers::kLarva), Larva::kWidth, Larva::kHeight, Larva::Draw);
+  ok &= Write(numbered(PictureNumbers::kCover), Cover::kWidth, Cover::kHeight, [](QPainter& p) {
     p.fillRect(0, 0, Cover::kWidth, Cover::kHeight, Qt::white);
     Cover::Draw(p);
   });

@@ -42,7 +42,7 @@ std::shared_ptr<critterSprite> FieldFixture::AddBug(popSurface& field, Int32 x, 
   bug->speed = 1.0;
   bug->direction = 0.0;
   bug->Group(-1);
-  for (Int32 i = 0; i <= 6; ++i) {
+  for (Int32 i = 0; i < kLoci; ++i) {
     bug->mAllele(i) = mAllele;
     bug->pAllele(i) = pAllele;
   }

@@ -25,7 +25,7 @@ void Populate(popSurface& field) {
   for (Int32 n = 0; n < Globals::MaxNumCritters(field.Index()); ++n) {
     auto bug = std::make_shared<critterSprite>();
     bug->prepare(field);
-    for (Int32 i = 0; i <= 6; ++i) {
+    for (Int32 i = 0; i < kLoci; ++i) {
       bug->mAllele(i) = Rnd() < Globals::AlleleFreq(0) ? 1 : 0;
       bug->pAllele(i) = Rnd() < Globals::AlleleFreq(0) ? 1 : 0;
     }

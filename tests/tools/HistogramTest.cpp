@@ -54,31 +54,6 @@ TEST_F(HistogramTest, OpensEmptyAndGraphsTheWorkedExample) {
   EXPECT_EQ(w.StaticTextAvg().Text(), "6.5");
 }
 
-TEST_F(HistogramTest, MeanAndAxisForSmallFields) {
-  struct Case {
-    std::vector<std::string> bugs;
-    const char* mean;
-    const char* top;
-  };
-  const std::vector<Case> cases{{{"6", "7", "7"}, "6.67", "2"},
-                                {{"0"}, "0", "1"},
-                                {{"larva", "larva"}, "NA", "0"},
-                                {{}, "NA", "0"}};
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.mean);
-    Main().popSurfaces(1).clear();
-    Fill(1, c.bugs);
-    WindowSample& w = Open();
-    w.PopupMenuPond().ListIndex(1);
-    Graph(w);
-    EXPECT_EQ(w.StaticTextAvg().Text(), c.mean);
-    EXPECT_EQ(w.StaticTextBarHt().Text(), c.top);
-    if (std::string(c.top) == "0") {
-      for (Int32 i = 0; i <= 14; ++i) EXPECT_EQ(w.RectangleBar(i).Height(), 0);
-    }
-  }
-}
-
 TEST_F(HistogramTest, GraphsTheChosenFieldOnlyWhenGraphIsPressed) {
   Fill(4, {"3", "3"});
   Fill(0, {"9"});
