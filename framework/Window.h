@@ -25,7 +25,8 @@ class Window {
   Window& operator=(const Window&) = delete;
 
   // Builds the window from its layout: the window's properties, then each control in
-  // layout order, then the controls' Open events, then the window's Open event. A window
+  // layout order, then BindControls, then the controls' Open events, then the window's Open
+  // event. A window
   // whose layout makes it visible goes on screen when the event loop is back, unless Show or
   // Close comes first. The shared-instance accessor calls it; a window is built once.
   void Build();

@@ -2,13 +2,20 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <initializer_list>
+#include <iterator>
 #include <limits>
 
 #include "framework/Functions.h"
 
 namespace {
-LineFit NoLine(const char* why) {
-  return LineFit{.why = why};
+// The reasons, by their place in kNoLineReasons.
+enum Reason : std::size_t { kNoPairs, kOneX, kTooClose, kTooLarge, kReasons };
+static_assert(kReasons == std::size(kNoLineReasons), "one text for every reason");
+
+LineFit NoLine(Reason why) {
+  return LineFit{.why = kNoLineReasons[why]};
 }
 
 std::string Hundredths(double value) {
@@ -45,18 +52,15 @@ LineFit FitLine(const std::vector<ScatterPoint>& points) {
   const double sxx = sumDD - sumD * (sumD / n);
   const double sxy = sumDE - sumD * (sumE / n);
 
-  if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY)) return NoLine(kTooLarge);
-  if (!(sxx > 0.0)) return NoLine(kTooClose);
+  // Different X values whose squared deviations sum to 0, or to less than a Double's normal
+  // range (where it keeps only a few bits), give no measure to divide by, whatever Y holds.
+  if (std::isfinite(sxx) && !(sxx >= std::numeric_limits<double>::min())) return NoLine(kTooClose);
   const double slope = sxy / sxx;
-  // A slope beyond the range of a Double comes from X values whose squared deviations fall
-  // below the normal range of a Double, or else from Y values too large for the X values.
-  if (!std::isfinite(slope))
-    return NoLine(sxx < std::numeric_limits<double>::min() ? kTooClose : kTooLarge);
   const double intercept = meanY - slope * meanX;
-  // The equation's text multiplies by 100; a number that cannot take that has no text.
-  if (!std::isfinite(intercept) || !std::isfinite(slope * 100.0) ||
-      !std::isfinite(intercept * 100.0))
-    return NoLine(kTooLarge);
+  // Anything else beyond a Double comes from values too large. The equation's text multiplies
+  // by 100, so a number that cannot take that has no text either.
+  for (const double v : {sxx, sxy, meanY, slope, intercept, slope * 100.0, intercept * 100.0})
+    if (!std::isfinite(v)) return NoLine(kTooLarge);
   return LineFit{.fitted = true, .slope = slope, .intercept = intercept};
 }
 

@@ -10,8 +10,8 @@ struct ScatterPoint {
 };
 
 // The least-squares line Y = slope * X + intercept through the points. When the points fix
-// no line (none at all, no two different X values, sums beyond the range of a Double) there
-// is no slope and `why` says in a few words what is missing.
+// no line (none at all, no two different X values, X values too close together for a Double
+// or values too large for it) there is no slope and `why` says in a few words what is missing.
 struct LineFit {
   bool fitted = false;
   double slope = 0.0;
@@ -19,12 +19,14 @@ struct LineFit {
   std::string why{};
 };
 
-// Why a table fixes no line. Each fits the 100-pixel equation label.
-inline constexpr const char* kNoPairs = "No pairs to fit";
-inline constexpr const char* kOneX = "Need 2 different X";
-inline constexpr const char* kTooClose = "X values too close";
-inline constexpr const char* kTooLarge = "Values too large";
-inline constexpr const char* kNoLineReasons[] = {kNoPairs, kOneX, kTooClose, kTooLarge};
+// Every reason why a table fixes no line: a fit without a line takes its `why` from here and
+// from nowhere else. Each fits the 100-pixel equation label.
+inline constexpr const char* kNoLineReasons[] = {
+    "No pairs to fit",     // no row has both cells
+    "Need 2 different X",  // every X value is the same
+    "X values too close",  // X values differ, but too little for a Double to measure
+    "Values too large",    // a sum, the slope or the intercept is beyond a Double
+};
 
 // The means in a first pass over the points in their order, then the sums of squares of X
 // and of products in a second.

@@ -1,3 +1,4 @@
+#include "model/DotRange.h"
 #include "resources/layouts/LayoutParts.h"
 #include "resources/layouts/Layouts.h"
 
@@ -17,7 +18,8 @@ WindowLayout Make() {
                           .height = 100,
                           .fillColor = {255, 255, 255},
                           .borderWidth = 0});
-  for (Int32 i = 0; i <= 14; ++i) {
+  // One bar for every number of dots.
+  for (Int32 i = 0; i <= kMostDots; ++i) {
     c.push_back(ControlSpec{.kind = ControlKind::Rectangle,
                             .name = "RectangleBar",
                             .index = i,

@@ -6,6 +6,7 @@
 #include "framework/PushButton.h"
 #include "framework/Runtime.h"
 #include "framework/SharedWindow.h"
+#include "model/DotRange.h"
 #include "model/Globals.h"
 #include "shell/App.h"
 #include "shell/Menu.h"
@@ -35,14 +36,14 @@ class HistogramTest : public AppFixture {
 
 TEST_F(HistogramTest, OpensEmptyAndGraphsTheWorkedExample) {
   WindowSample& w = Open();
-  for (Int32 i = 0; i <= 14; ++i) EXPECT_FALSE(w.RectangleBar(i).Visible());
+  for (Int32 i = 0; i <= kMostDots; ++i) EXPECT_FALSE(w.RectangleBar(i).Visible());
   EXPECT_EQ(w.StaticTextAvg().Text(), "");
   EXPECT_EQ(w.StaticTextBarHt().Text(), "0");
   EXPECT_EQ(w.PopupMenuPond().ListIndex(), 0);
 
   Fill(0, {"7", "larva", "7", "5", "larva", "7"});
   Graph(w);
-  for (Int32 i = 0; i <= 14; ++i) {
+  for (Int32 i = 0; i <= kMostDots; ++i) {
     SCOPED_TRACE("bar " + std::to_string(i));
     const Int32 height = i == 7 ? 100 : i == 5 ? 33 : 0;
     EXPECT_EQ(w.RectangleBar(i).Height(), height);

@@ -8,7 +8,7 @@
 #include "tools/LineFit.h"
 
 namespace {
-TEST(LineFitTest, XValuesAFewUnitsInTheLastPlaceApartGetTheTrueLine) {
+TEST(LineFitTest, XValuesAsCloseAsADoubleMeasuresGetTheTrueLine) {
   struct Case {
     const char* name;
     std::vector<ScatterPoint> points;
@@ -22,6 +22,8 @@ TEST(LineFitTest, XValuesAFewUnitsInTheLastPlaceApartGetTheTrueLine) {
       {"two values", {{1.0, 2.66}, {x1, 4.0}}, 1.34 / ulp},
       {"three values", {{1.0, 0.0}, {x1, 1.0}, {x2, 2.0}}, 1.0 / ulp},
       {"an everyday table", {{1, 2}, {2, 4.5}, {3, 5}, {4, 8.5}}, 2.0},
+      // Squared deviations of 4e-308 each, just within a Double's normal range.
+      {"tiny X values", {{0.0, 0.0}, {4e-154, 1.0}}, 1.0 / 4e-154},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -72,20 +74,28 @@ TEST(LineFitTest, ATableGivesItsEquationToHundredthsOrSaysWhyItFixesNoLine) {
   }
 }
 
-TEST(LineFitTest, ASlopeBeyondADoubleSaysWhetherXIsTooCloseOrTheValuesTooLarge) {
+TEST(LineFitTest, XValuesTooCloseForADoubleAreToldWhateverYHoldsAndEveryOtherOverflowIsTooLarge) {
   struct Case {
+    const char* name;
     std::vector<ScatterPoint> points;
     const char* why;
   };
   const Case cases[] = {
       // X values 1 apart: the slope overflows because of Y.
-      {{{1, 1e308}, {2, -1e308}}, "Values too large"},
-      // Squared deviations that vanish, or fall below a Double's normal range.
-      {{{0, 0}, {1e-200, 1}}, "X values too close"},
-      {{{0, 0}, {1e-160, 1e160}}, "X values too close"},
+      {"slope beyond a Double", {{1, 1e308}, {2, -1e308}}, "Values too large"},
+      // Squared deviations that vanish, or fall below a Double's normal range (about 5e-321
+      // here, a few bits), whether the slope would overflow or not.
+      {"squares vanish", {{0, 0}, {1e-200, 1}}, "X values too close"},
+      {"squares below normal, Y 0 to 1", {{0, 0}, {1e-160, 1}}, "X values too close"},
+      {"squares below normal, Y 0 to 1e147", {{0, 0}, {1e-160, 1e147}}, "X values too close"},
+      {"squares below normal, Y 0 to 1e149", {{0, 0}, {1e-160, 1e149}}, "X values too close"},
+      {"squares below normal, Y 0 to 1e160", {{0, 0}, {1e-160, 1e160}}, "X values too close"},
+      {"squares below normal, Y beyond a Double",
+       {{0, 1e308}, {1e-160, 1.7e308}},
+       "X values too close"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.why);
+    SCOPED_TRACE(c.name);
     const LineFit fit = FitLine(c.points);
     EXPECT_FALSE(fit.fitted);
     EXPECT_EQ(fit.why, c.why);

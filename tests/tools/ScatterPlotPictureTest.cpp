@@ -99,7 +99,7 @@ TEST(ScatterPlotPictureTest, PointsThatFixNoLineStillShow) {
       {"sums beyond a Double", {{1e308, 1}, {1.7e308, 2}}, 0},
       {"squares beyond a Double", {{1e200, 1}, {-1e200, 2}}, 0},
       {"squares too small", {{0, 0}, {1e-200, 1}}, 2},
-      {"slope too large", {{0, 0}, {1e-160, 1e160}}, 1},
+      {"squares below normal", {{0, 0}, {1e-160, 1e160}}, 1},
       {"slope too large for Y", {{1, 1e308}, {2, -1e308}}, 0},
   };
   for (const Case& c : cases) {
