@@ -24,11 +24,10 @@ class Window {
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
-  // Builds the window from its layout: the window's properties, then each control in
-  // layout order, then BindControls, then the controls' Open events, then the window's Open
-  // event. A window
-  // whose layout makes it visible goes on screen when the event loop is back, unless Show or
-  // Close comes first. The shared-instance accessor calls it; a window is built once.
+  // Builds the window from its layout: the window's properties, then each control in layout
+  // order, then BindControls, then the controls' Open events, then the window's Open event. A
+  // window whose layout makes it visible goes on screen when the event loop is back, unless
+  // Show or Close comes first. The shared-instance accessor calls it; a window is built once.
   void Build();
 
   // Brings the window to the front (and shows it). A modal dialog does not block the caller.

@@ -1,14 +1,13 @@
 # Fails when a source file includes a header of a layer above its own, or a toolkit header
 # outside the framework, or when a source file lies in a folder that the table below does not
 # name. Run as: cmake -DSOURCE=<project folder> -P SourcesDependOneWay.cmake
-#
+cmake_minimum_required(VERSION 3.25)
+
 # Each layer, then the folders whose headers it may include: its own and those below it. A
 # header named alone is the only one of its folder that the layer may include, and it is held
 # to that layer's rules as well as to its own: the drawing program, which links only the
 # toolkit, and the layouts share the model's dot range, and the program reads its pictures by
 # the numbers the drawing program writes them under.
-cmake_minimum_required(VERSION 3.25)
-
 set(layers
   "framework: framework"
   "model: framework model"
@@ -22,22 +21,32 @@ set(layers
 set(outside "tests" "bench")
 # The toolkit's headers belong to the framework, and to the build's drawing program.
 set(toolkit_layers "framework" "resources/pictures")
-set(source_extensions cpp cc cxx c h hpp hh hxx inl)
-list(JOIN source_extensions "|" source_pattern)
-set(source_pattern "\\.(${source_pattern})$")
+# Every file of a layer's folder is read but its build scripts. Elsewhere, a file with one of
+# these endings (in any case) is a source that the table must place.
+set(build_scripts "(^|/)(CMakeLists\\.txt|[^/]*\\.cmake)$")
+set(source_endings "\\.(c|cc|cpp|cxx|c\\+\\+|cppm|ixx|h|hh|hpp|hxx|h\\+\\+|inl|inc|ipp|tpp|txx)$")
+# The toolkit's headers as the program could name them: <QString>, <QtCore/QString>,
+# <QtWidgets>, in quotes too, which the preprocessor also looks for along the toolkit's include
+# path; and the older <qstring.h> in angle brackets, a form that of the compiler's own headers
+# only quadmath.h shares.
+set(toolkit_names "^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.+)$")
+set(toolkit_old_names "^q[a-z0-9_]*\\.h$")
 
 set(layer_names "")
-set(project_roots "")
+set(known_roots ${outside})
 foreach(entry ${layers})
   string(REGEX REPLACE ":.*" "" layer "${entry}")
+  string(REGEX REPLACE ".*: " "" allowed "${entry}")
+  separate_arguments(allowed)
   list(APPEND layer_names "${layer}")
+  string(MAKE_C_IDENTIFIER "${layer}" id)
+  set(allowed_${id} ${allowed})
   string(REGEX REPLACE "/.*" "" root "${layer}")
-  list(APPEND project_roots "${root}")
+  list(APPEND known_roots "${root}")
 endforeach()
-list(APPEND project_roots ${outside})
 
-# The entry of the table that a file (relative to SOURCE) belongs to: the longest layer or
-# outside folder that holds it, or the file itself; empty when none does.
+# The table's entry that holds a file (relative to SOURCE): the longest layer or outside
+# folder that holds it, or the file itself; empty when none does.
 function(entry_of file out)
   set(best "")
   foreach(entry ${layer_names} ${outside})
@@ -54,103 +63,141 @@ function(entry_of file out)
   set(${out} "${best}" PARENT_SCOPE)
 endfunction()
 
-# Every source file of the project, leaving out hidden folders and build trees (a folder with a
-# CMakeCache.txt), whose generated sources are the build's, not the project's.
-set(sources "")
+# The files to check, and the problems found. Hidden folders are left out, and so are build
+# trees outside the table's folders (a folder with a CMakeCache.txt or a CMakeFiles folder,
+# which a first configure writes before its cache), whose generated sources are the build's.
+set(checked "")
+set(problems "")
 file(GLOB tops RELATIVE "${SOURCE}" "${SOURCE}/*")
 foreach(top ${tops})
   if(top MATCHES "^\\.")
     continue()
   endif()
   if(IS_DIRECTORY "${SOURCE}/${top}")
-    if(EXISTS "${SOURCE}/${top}/CMakeCache.txt")
-      continue()
-    endif()
-    set(globs "")
-    foreach(extension ${source_extensions})
-      list(APPEND globs "${SOURCE}/${top}/*.${extension}")
-    endforeach()
-    file(GLOB_RECURSE found RELATIVE "${SOURCE}" ${globs})
-    list(APPEND sources ${found})
-  elseif(top MATCHES "${source_pattern}")
-    list(APPEND sources "${top}")
-  endif()
-endforeach()
-list(SORT sources)
-
-# Whether a header of the include line names the project's own files: a quoted header always
-# does (all targets share one include root); one in angle brackets when it starts with one of
-# the table's folders.
-function(is_project_header delimiter header out)
-  set(result FALSE)
-  if(delimiter STREQUAL "\"")
-    set(result TRUE)
+    file(GLOB_RECURSE files RELATIVE "${SOURCE}" "${SOURCE}/${top}/*")
   else()
-    string(REGEX REPLACE "/.*" "" root "${header}")
-    if(header MATCHES "/" AND root IN_LIST project_roots)
-      set(result TRUE)
-    elseif(header IN_LIST layer_names)
-      set(result TRUE)
-    endif()
+    set(files "${top}")
   endif()
-  set(${out} ${result} PARENT_SCOPE)
-endfunction()
-
-set(problems "")
-foreach(name ${sources})
-  entry_of("${name}" layer)
-  if(layer STREQUAL "")
-    list(APPEND problems "${name} lies in no folder of the layers' table")
-    continue()
-  endif()
-  if(layer IN_LIST outside)
-    continue()
-  endif()
-  # A header named alone in the allowed list also meets this layer's rules.
-  set(checked_layers "${layer}")
-  foreach(entry ${layers})
-    string(REGEX REPLACE ":.*" "" other "${entry}")
-    string(REGEX REPLACE ".*: " "" other_allowed "${entry}")
-    separate_arguments(other_allowed)
-    if(NOT other STREQUAL layer AND name IN_LIST other_allowed)
-      list(APPEND checked_layers "${other}")
+  set(build_trees "")
+  foreach(file ${files})
+    # (One test to an if: a failed MATCHES clears the groups of an earlier one.)
+    if(file MATCHES "^(.*)/CMakeCache\\.txt$")
+      list(APPEND build_trees "${CMAKE_MATCH_1}")
+    elseif(file MATCHES "^(.*)/CMakeFiles/")
+      list(APPEND build_trees "${CMAKE_MATCH_1}")
+    elseif(file MATCHES "^CMakeFiles/")
+      list(APPEND build_trees "CMakeFiles")
     endif()
   endforeach()
-
-  # Include lines as the preprocessor reads them: blanks may stand before and after the "#".
-  file(STRINGS "${SOURCE}/${name}" includes REGEX "^[ \t]*#[ \t]*include[ \t]*[\"<]")
-  foreach(line ${includes})
-    if(NOT line MATCHES "^[ \t]*#[ \t]*include[ \t]*([\"<])([^\">]+)[\">]")
+  foreach(file ${files})
+    if(file MATCHES "/\\.")
       continue()
     endif()
-    set(delimiter "${CMAKE_MATCH_1}")
-    set(header "${CMAKE_MATCH_2}")
-    foreach(rules ${checked_layers})
-      set(allowed "")
-      foreach(entry ${layers})
-        string(REGEX REPLACE ":.*" "" entry_layer "${entry}")
-        if(entry_layer STREQUAL rules)
-          string(REGEX REPLACE ".*: " "" allowed "${entry}")
-          separate_arguments(allowed)
+    entry_of("${file}" entry)
+    if(entry STREQUAL "")
+      set(in_build FALSE)
+      foreach(tree ${build_trees})
+        string(LENGTH "${tree}/" length)
+        string(SUBSTRING "${file}" 0 ${length} start)
+        if(start STREQUAL "${tree}/")
+          set(in_build TRUE)
         endif()
       endforeach()
-      # <QString>, <QtCore/QString>, <QtWidgets> and the older <qstring.h>; in quotes too, which
-      # the preprocessor also looks for along the toolkit's include path.
-      if(header MATCHES "^(Q[A-Za-z0-9_]*|Qt[A-Za-z0-9_]*/.+|q[a-z0-9_]*\\.h)$")
+      string(TOLOWER "${file}" lower)
+      if(NOT in_build AND lower MATCHES "${source_endings}")
+        list(APPEND problems "${file} lies in no folder of the layers' table")
+      endif()
+    elseif(NOT entry IN_LIST outside AND NOT file MATCHES "${build_scripts}")
+      list(APPEND checked "${file}")
+    endif()
+  endforeach()
+endforeach()
+if(NOT checked)
+  list(APPEND problems "no source files found under ${SOURCE}")
+endif()
+
+# The text of a file as the preprocessor reads its directives: lines continued with a backslash
+# joined, comments taken out, and a line break in front, so that every directive follows one.
+# String and character literals are matched as well, so that a "/*" in one starts no comment.
+# Semicolons and square brackets, which would upset CMake's lists, become blanks first: no
+# header name holds one.
+function(preprocessed file out)
+  file(READ "${file}" text)
+  string(REGEX REPLACE "[][;]" " " text "${text}")
+  string(REGEX REPLACE "\\\\\r?\n" "" text "${text}")
+  set(literal "\"[^\"\\\\\n]*(\\\\.[^\"\\\\\n]*)*\"|'[^'\\\\\n]*(\\\\.[^'\\\\\n]*)*'")
+  set(comment "/\\*[^*]*\\*+([^/*][^*]*\\*+)*/|//[^\n]*")
+  string(REGEX MATCHALL "${literal}|${comment}" tokens "${text}")
+  foreach(token ${tokens})
+    if(token MATCHES "^/[*/]")
+      string(REPLACE "${token}" " " text "${text}")
+    endif()
+  endforeach()
+  set(${out} "\n${text}" PARENT_SCOPE)
+endfunction()
+
+foreach(name ${checked})
+  entry_of("${name}" layer)
+  # A header named alone in another layer's list also meets that layer's rules.
+  set(rule_layers "${layer}")
+  foreach(other ${layer_names})
+    string(MAKE_C_IDENTIFIER "${other}" id)
+    if(NOT other STREQUAL layer AND name IN_LIST allowed_${id})
+      list(APPEND rule_layers "${other}")
+    endif()
+  endforeach()
+  get_filename_component(folder "${name}" DIRECTORY)
+
+  preprocessed("${SOURCE}/${name}" text)
+  string(REGEX MATCHALL "\n[ \t]*#[ \t]*include[^\n]*|\n[ \t]*(export[ \t]+)?import[ \t]*[<\"][^\n]*"
+         directives "${text}")
+  foreach(directive ${directives})
+    string(STRIP "${directive}" directive)
+    if(NOT directive MATCHES "^(#[ \t]*include(_next)?|(export[ \t]+)?import)[ \t]*([\"<])([^\">]+)[\">]")
+      list(APPEND problems "${name} has an include that names no header plainly: ${directive}")
+      continue()
+    endif()
+    set(delimiter "${CMAKE_MATCH_4}")
+    set(header "${CMAKE_MATCH_5}")
+
+    if(header MATCHES "${toolkit_names}" OR
+       (delimiter STREQUAL "<" AND header MATCHES "${toolkit_old_names}" AND
+        NOT header STREQUAL "quadmath.h"))
+      set(toolkit TRUE)
+    else()
+      set(toolkit FALSE)
+    endif()
+    # Where the header is: a quoted one first beside the file, as the preprocessor looks.
+    if(delimiter STREQUAL "\"" AND NOT folder STREQUAL "" AND EXISTS "${SOURCE}/${folder}/${header}")
+      cmake_path(SET path NORMALIZE "${folder}/${header}")
+    else()
+      cmake_path(SET path NORMALIZE "${header}")
+    endif()
+    string(REGEX REPLACE "/.*" "" root "${path}")
+    if(path MATCHES "^\\.\\./")
+      set(own TRUE)  # reaches out of the project: no layer may
+    elseif(delimiter STREQUAL "\"" OR root IN_LIST known_roots OR EXISTS "${SOURCE}/${path}")
+      set(own TRUE)
+    else()
+      set(own FALSE)
+    endif()
+
+    foreach(rules ${rule_layers})
+      if(toolkit)
         if(NOT rules IN_LIST toolkit_layers)
           list(APPEND problems "${name} includes the toolkit's ${header}")
         endif()
         continue()
       endif()
-      is_project_header("${delimiter}" "${header}" own)
       if(NOT own)
         continue()
       endif()
+      string(MAKE_C_IDENTIFIER "${rules}" id)
       set(ok FALSE)
-      foreach(folder ${allowed})
-        string(LENGTH "${folder}/" length)
-        string(SUBSTRING "${header}" 0 ${length} start)
-        if(start STREQUAL "${folder}/" OR header STREQUAL folder)
+      foreach(allowed ${allowed_${id}})
+        string(LENGTH "${allowed}/" length)
+        string(SUBSTRING "${path}" 0 ${length} start)
+        if(start STREQUAL "${allowed}/" OR path STREQUAL allowed)
           set(ok TRUE)
         endif()
       endforeach()
@@ -161,9 +208,6 @@ foreach(name ${sources})
   endforeach()
 endforeach()
 
-if(NOT sources)
-  list(APPEND problems "no source files found under ${SOURCE}")
-endif()
 if(problems)
   list(REMOVE_DUPLICATES problems)
   list(JOIN problems "\n  " text)

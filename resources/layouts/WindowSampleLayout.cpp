@@ -14,7 +14,7 @@ WindowLayout Make() {
                           .name = "Rectangle1",
                           .left = 99,
                           .top = 62,
-                          .width = 150,
+                          .width = 10 * (kMostDots + 1),  // the bars' frame
                           .height = 100,
                           .fillColor = {255, 255, 255},
                           .borderWidth = 0});

@@ -113,6 +113,9 @@ TEST(LineFitTest, HugeValuesGiveAnEquationWithoutNanInfOrNA) {
       {{{1e20, 0}, {0, 0}}, "Y = 0*X + 0"},
       {{{-3e9, 5}, {0, -3e9}, {7, 7}}, "Y = -0.5*X + -1499999993"},
       {{{kMax, -kMax}, {2, 2}}, "Values too large"},
+      // A slope or an intercept that a Double holds, but not a hundred times over.
+      {{{0, 0}, {1, 1e307}}, "Values too large"},
+      {{{1, 1e307}, {2, 1e307}}, "Values too large"},
       {{{1, 1}, {2, 2.000000000000001}}, "Y = 1*X + 0"},
   };
   for (const Case& c : cases) {
